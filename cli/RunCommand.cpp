@@ -1,0 +1,51 @@
+#include "cli/RunCommand.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "engine/session/CommandFileRun.h"
+
+namespace {
+
+bool SplitDataSets(RunArguments& arguments) {
+  for (const std::string& entry : arguments.dataSets) {
+    std::size_t equal = entry.find('=');
+    if (equal == std::string::npos || equal == 0 || equal + 1 == entry.size()) {
+      std::cerr << "ggraph: --dataset needs NAME=PATH, got '" << entry << "'\n";
+      return false;
+    }
+    arguments.options.dataSets.emplace_back(entry.substr(0, equal), entry.substr(equal + 1));
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunCommandFile(RunArguments& arguments) {
+  if (!SplitDataSets(arguments)) return kExitUsage;
+  std::ifstream file;
+  std::istream* commands = &std::cin;
+  std::string baseFolder = ".";
+  if (arguments.commandFile != "-") {
+    file.open(arguments.commandFile);
+    if (!file) {
+      std::cerr << "ggraph: cannot read the command file '" << arguments.commandFile << "'\n";
+      return kExitUsage;
+    }
+    commands = &file;
+    baseFolder = std::filesystem::absolute(arguments.commandFile).parent_path().string();
+  }
+  std::ofstream json;
+  if (!arguments.jsonPath.empty()) {
+    json.open(arguments.jsonPath, std::ios::binary);
+    if (!json) {
+      std::cerr << "ggraph: cannot write the output document '" << arguments.jsonPath << "'\n";
+      return kExitUsage;
+    }
+  }
+  RunOutputs outputs{&std::cout, json.is_open() ? &json : nullptr};
+  RunResult result = RunCommandStream(*commands, baseFolder, arguments.options, outputs);
+  std::cout << "\n" << result.errors << " error(s), " << result.warnings << " warning(s)\n";
+  return result.errors > 0 ? kExitErrors : kExitOk;
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "engine/session/EngineOptions.h"
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitErrors = 1;
+inline constexpr int kExitUsage = 2;
+
+struct RunArguments {
+  std::string commandFile;
+  std::vector<std::string> dataSets;  // NAME=PATH
+  std::string jsonPath;
+  EngineOptions options;
+};
+
+// Runs the command file; 0 without error messages, 1 with one, 2 when the run
+// could not start (the reason goes to standard error).
+int RunCommandFile(RunArguments& arguments);

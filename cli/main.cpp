@@ -1,0 +1,39 @@
+// ggraph: runs command files through the engine and its graph module.
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "cli/RunCommand.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"ggraph: runs GGRAPH and VGRAPH command files against a data file"};
+  app.set_version_flag("--version", std::string("ggraph 0.1.0"));
+  app.require_subcommand(1);
+
+  RunArguments run;
+  CLI::App* runCommand = app.add_subcommand("run", "Run a command file ('-' reads standard input)");
+  runCommand->add_option("file", run.commandFile, "The command file")->required();
+  runCommand->add_option("--data", run.options.dataPath, "The working data file (datapackage.json or .csv)");
+  runCommand->add_option("--dataset", run.dataSets, "A named data set, as NAME=PATH")->take_all();
+  runCommand->add_option("--json", run.jsonPath, "Write the output document as JSON to this file");
+  runCommand->add_option("--invoked-by", run.options.invokedBy, "Two-character code of the invoking module")
+      ->check([](const std::string& code) { return code.size() == 2 ? std::string() : "must be two characters"; });
+  runCommand->add_flag("--thin-client", run.options.thinClient, "The engine serves a thin client");
+  runCommand->add_flag("--debug", run.options.debug, "Show debug lines");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    std::cerr << "ggraph: " << e.what() << '\n';
+    return kExitUsage;
+  }
+  if (runCommand->parsed()) return RunCommandFile(run);
+  return kExitUsage;
+}

@@ -1,0 +1,6 @@
+#pragma once
+#include <rapidjson/ostreamwrapper.h>
+#include <rapidjson/writer.h>
+
+// The streaming writer of the output document.
+using JsonWriter = rapidjson::Writer<rapidjson::OStreamWrapper>;

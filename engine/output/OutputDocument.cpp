@@ -1,0 +1,63 @@
+#include "engine/output/OutputDocument.h"
+
+#include "engine/output/BasicItems.h"
+#include "engine/output/OutputSink.h"
+#include "engine/session/EngineSession.h"
+
+OutputDocument::OutputDocument() = default;
+
+OutputDocument::~OutputDocument() { Finish(); }
+
+void OutputDocument::AddSink(std::unique_ptr<OutputSink> sink) { sinks_.push_back(std::move(sink)); }
+
+void OutputDocument::BeginProcedure(const std::string& title) {
+  ++openProcedures_;
+  for (auto& sink : sinks_) sink->BeginProcedure(title);
+}
+
+void OutputDocument::EndProcedure() {
+  if (openProcedures_ == 0) return;
+  --openProcedures_;
+  for (auto& sink : sinks_) sink->EndProcedure();
+}
+
+void OutputDocument::Add(const OutputItem& item) {
+  for (auto& sink : sinks_) sink->Item(item);
+}
+
+void OutputDocument::AddMessage(int level, const std::string& text, int engineError) {
+  if (level >= 3) {
+    ++errors_;
+  } else {
+    ++warnings_;
+  }
+  int line = level >= 3 ? errorLine_ : 0;
+  int column = level >= 3 ? errorColumn_ : 0;
+  if (level >= 3) errorLine_ = errorColumn_ = 0;
+  Add(MessageItem(level, text, engineError, line, column));
+}
+
+void OutputDocument::AddLog(const std::string& text) { Add(TextItem("log", text, "  ")); }
+
+void OutputDocument::AddDebug(const std::string& text) {
+  if (debug_) Add(TextItem("debug", text, "Debug: "));
+}
+
+void OutputDocument::SplitChange() { Add(TextItem("splitChange", "", "-- split group ends --")); }
+
+void OutputDocument::SetErrorPosition(int line, int column) {
+  errorLine_ = line;
+  errorColumn_ = column;
+}
+
+void OutputDocument::Finish() {
+  if (finished_) return;
+  finished_ = true;
+  while (openProcedures_ > 0) EndProcedure();
+  for (auto& sink : sinks_) sink->Finish();
+}
+
+OutputDocument* CurrentOutput() {
+  EngineSession* session = EngineSession::Current();
+  return session ? &session->Output() : nullptr;
+}

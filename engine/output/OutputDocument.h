@@ -1,0 +1,52 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+class OutputItem;
+class OutputSink;
+
+// Everything a run produces, handed on to the sinks as it comes (nothing is
+// held back, so a chart of millions of rows streams through).
+class OutputDocument {
+ public:
+  OutputDocument();
+  ~OutputDocument();
+  OutputDocument(const OutputDocument&) = delete;
+  OutputDocument& operator=(const OutputDocument&) = delete;
+
+  void AddSink(std::unique_ptr<OutputSink> sink);
+
+  void BeginProcedure(const std::string& title);
+  void EndProcedure();
+  void Add(const OutputItem& item);
+  // level 2 a warning, 3 an error; engineError is the engine's error number or 0.
+  void AddMessage(int level, const std::string& text, int engineError = 0);
+  void AddLog(const std::string& text);
+  // Shown only when debugging is on.
+  void AddDebug(const std::string& text);
+  void SplitChange();
+
+  void SetDebug(bool on) { debug_ = on; }
+  bool Debug() const { return debug_; }
+  // The position the next error message names.
+  void SetErrorPosition(int line, int column);
+
+  int ErrorCount() const { return errors_; }
+  int WarningCount() const { return warnings_; }
+  // Closes open procedures and the sinks.
+  void Finish();
+
+ private:
+  std::vector<std::unique_ptr<OutputSink>> sinks_;
+  int openProcedures_ = 0;
+  int errors_ = 0;
+  int warnings_ = 0;
+  int errorLine_ = 0;
+  int errorColumn_ = 0;
+  bool debug_ = false;
+  bool finished_ = false;
+};
+
+// The output of the engine session that is running; null outside a run.
+OutputDocument* CurrentOutput();

@@ -1,0 +1,13 @@
+#include "EngineServices.h"
+
+#include "EngineErrors.h"
+#include "EngineSession.h"
+
+void BACKENDERROR(const std::int64_t* number, const std::int64_t* /*show*/, const std::int64_t* /*flags*/) {
+  ReportEngineError(static_cast<int>(*number));
+}
+
+bool IsApplicationOnThinClient() {
+  EngineSession* session = EngineSession::Current();
+  return session && session->Options().thinClient;
+}

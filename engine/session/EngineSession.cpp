@@ -1,0 +1,60 @@
+#include "EngineSession.h"
+
+#include <exception>
+
+#include "../input/CommandInput.h"
+#include "../output/OutputDocument.h"
+#include "EngineErrors.h"
+#include "ModuleLoader.h"
+#include "VexaGoToCaller.h"
+#include "WorkAreaStore.h"
+
+namespace {
+EngineSession* g_current = nullptr;
+}  // namespace
+
+EngineSession::EngineSession(EngineOptions options, OutputDocument& output)
+    : options_(std::move(options)), output_(output), previous_(g_current) {
+  g_current = this;
+  WorkAreaStore::SetInvokingModule(options_.invokedBy);
+  output_.SetDebug(options_.debug);
+}
+
+EngineSession::~EngineSession() {
+  g_current = previous_;
+  WorkAreaStore::SetInvokingModule("");
+}
+
+EngineSession* EngineSession::Current() { return g_current; }
+
+ModuleLoader& EngineSession::Module() {
+  if (!module_) module_ = std::make_unique<ModuleLoader>(ModuleLoader::DefaultPath());
+  return *module_;
+}
+
+void EngineSession::Run(CommandInput& input) {
+  input_ = &input;
+  while (input.NextCommand()) Dispatch(input.CommandName());
+  input_ = nullptr;
+}
+
+void EngineSession::Dispatch(const std::string& name) {
+  ModuleLoader::Entry entry = nullptr;
+  if (!Module().Loaded()) {
+    ReportEngineError(kErrModuleNotLoaded, {Module().LoadError()});
+    return;
+  }
+  entry = Module().Find(name);
+  if (!entry) {
+    ReportEngineError(kErrUnknownCommand, {name});
+    return;
+  }
+  try {
+    entry();
+  } catch (const VexaGoToCaller&) {
+    // The procedure was abandoned; its reason is already in the output.
+  } catch (const std::exception& e) {
+    ReportEngineError(kErrModuleFault, {name, e.what()});
+  }
+  input_->FinishCommand();
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "EngineOptions.h"
+
+class CommandInput;
+class ModuleLoader;
+class OutputDocument;
+
+// The engine's state while it runs one command file.
+class EngineSession {
+ public:
+  EngineSession(EngineOptions options, OutputDocument& output);
+  ~EngineSession();
+  EngineSession(const EngineSession&) = delete;
+  EngineSession& operator=(const EngineSession&) = delete;
+
+  // The session that is running; null outside a run.
+  static EngineSession* Current();
+
+  // Runs every command of the input; the module is loaded on first use.
+  void Run(CommandInput& input);
+
+  const EngineOptions& Options() const { return options_; }
+  OutputDocument& Output() { return output_; }
+  // The command input being run; null outside Run.
+  CommandInput* Input() { return input_; }
+  // Folder that relative file names are taken from.
+  const std::string& BaseFolder() const { return baseFolder_; }
+  void SetBaseFolder(std::string folder) { baseFolder_ = std::move(folder); }
+
+ private:
+  void Dispatch(const std::string& name);
+  ModuleLoader& Module();
+
+  EngineOptions options_;
+  OutputDocument& output_;
+  CommandInput* input_ = nullptr;
+  std::string baseFolder_ = ".";
+  std::unique_ptr<ModuleLoader> module_;
+  EngineSession* previous_;
+};

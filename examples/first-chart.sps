@@ -1,0 +1,3 @@
+* The first example: a GGRAPH command with an inline chart.
+GGRAPH
+  /GRAPHSPEC SOURCE=INLINE.

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+struct CliResult {
+  int status;
+  std::string output;
+};
+
+CliResult RunCli(const std::string& arguments) {
+  std::string command = std::string(GGRAPH_CLI) + " " + arguments + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string output;
+  std::array<char, 4096> buffer{};
+  while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), n);
+  int status = pclose(pipe);
+  return CliResult{WEXITSTATUS(status), output};
+}
+
+std::string WriteTemp(const std::string& name, const std::string& text) {
+  std::string path = ::testing::TempDir() + name;
+  std::ofstream(path) << text;
+  return path;
+}
+
+TEST(Cli, ExitStatusTellsHowTheRunWent) {
+  std::string clean = WriteTemp("clean.sps", "GGRAPH /GRAPHSPEC SOURCE=INLINE.\n");
+  std::string failing = WriteTemp("failing.sps", "BEGIN GPL\nEND GPL\n");
+  EXPECT_EQ(RunCli("run " + clean).status, 0);
+  EXPECT_EQ(RunCli("run " + failing).status, 1);
+  EXPECT_EQ(RunCli("run - < " + clean).status, 0);
+}
+
+TEST(Cli, UsageErrorsExitWithTwoAndOneLineReason) {
+  for (const char* arguments : {"run /no/such/file.sps", "run", "run x.sps --bogus", "run x.sps --json",
+                                "frobnicate", "run x.sps --invoked-by QKX"}) {
+    CliResult result = RunCli(arguments);
+    EXPECT_EQ(result.status, 2) << arguments << ": " << result.output;
+    EXPECT_FALSE(result.output.empty()) << arguments;
+  }
+}
+
+TEST(Cli, HelpAndVersionSucceed) {
+  EXPECT_EQ(RunCli("--help").status, 0);
+  CliResult version = RunCli("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_NE(version.output.find("ggraph"), std::string::npos);
+}
+
+TEST(Cli, ListingShowsTheProcedureAndDebugLines) {
+  std::string file = WriteTemp("debug.sps", "GGRAPH /GRAPHSPEC SOURCE=INLINE.\n");
+  CliResult result = RunCli("run " + file + " --debug --invoked-by QK");
+  EXPECT_NE(result.output.find("RFM Analysis"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("Starting GGraph Procedure"), std::string::npos);
+}
+
+}  // namespace
