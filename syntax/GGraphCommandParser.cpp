@@ -2,20 +2,42 @@
 
 #include "CommandDescriptor.h"
 #include "CommandSpec.h"
+#include "ParserMessage.h"
+#include "ProcedureDataSource.h"
 #include "UniversalParser.h"
 #include "VEXA_TokenSequence.h"
+#include "VexaText.h"
+#include "driver/EngineWorkAreas.h"
+#include "model/GGraphSettings.h"
+#include "spec/GraphSpec.h"
+#include "syntax/InlineBlockCapture.h"
+#include "syntax/SyntaxMessages.h"
 
 struct GGraphCommandParser::Rep {
-  ProcedureDataSource* dataSource;
   FacSTDictionary* dictionary;
+  ProcedureDataSource* dataSource;
+  ParserMessage messages;
+  CommandGrammar grammar;
+  GGraphSettings settings;
 };
 
-GGraphCommandParser::GGraphCommandParser(ProcedureDataSource* dataSource, FacSTDictionary* dictionary)
-    : rep_(std::make_unique<Rep>(Rep{dataSource, dictionary})) {}
+GGraphCommandParser::GGraphCommandParser(ProcedureDataSource* dataSource, FacSTDictionary* dictionary,
+                                         CommandGrammar grammar)
+    : rep_(new Rep{dictionary, dataSource, ParserMessage(), std::move(grammar), {}}) {
+  rep_->messages.SetCommandName(rep_->grammar.commandName);
+  rep_->messages.SetProcedureTitle(rep_->grammar.commandName);
+}
 
-GGraphCommandParser::~GGraphCommandParser() = default;
+GGraphCommandParser::~GGraphCommandParser() { delete rep_; }
+
+GGraphSettings& GGraphCommandParser::Settings() { return rep_->settings; }
+ProcedureDataSource* GGraphCommandParser::DataSource() const { return rep_->dataSource; }
+FacSTDictionary* GGraphCommandParser::Dictionary() const { return rep_->dictionary; }
+const ParserMessage& GGraphCommandParser::Messages() const { return rep_->messages; }
+const char* GGraphCommandParser::CommandName() const { return rep_->grammar.commandName; }
 
 bool GGraphCommandParser::Parse() {
+  if (rep_->grammar.readsRfmMode && InvokedByRfmModule()) rep_->settings.SetRfmMode(1);
   CommandSpec spec;
   {
     VEXA_TokenSequence tokens(true);
@@ -23,6 +45,35 @@ bool GGraphCommandParser::Parse() {
     descriptor.setSubComArbitrary(true);
     UniversalParser parser(tokens, spec, descriptor);
     if (parser.getCommandSpecifications() != 0) return false;
+  }
+  for (int i = 0; i < spec.getSubComListSize(); ++i) {
+    if (!Dispatch(*spec.getSubComObj(i))) return false;
+  }
+  return CaptureInlineBlocks();
+}
+
+bool GGraphCommandParser::Dispatch(const SubComObj& subcommand) {
+  const char* name = subcommand.getSubComName();
+  for (SubCommandEntry& entry : rep_->grammar.table) {
+    if (VEXAMBstricmp_A(entry.name.c_str(), name) != 0) continue;
+    ++entry.seen;
+    if (entry.maximum != kUnlimited && entry.seen > entry.maximum) return true;
+    if (entry.rfmOnly && rep_->settings.GetRfmMode() != 1) break;
+    return entry.handler ? entry.handler(*this, subcommand, 0) : true;
+  }
+  return ReportUnknownToken(rep_->grammar.commandName, name);
+}
+
+bool GGraphCommandParser::CaptureInlineBlocks() {
+  for (GraphSpec* spec : rep_->settings.GetGraphSpecs()) {
+    if (spec->GetSourceKind() != INLINE) continue;
+    std::string text;
+    bool captured = CaptureInlineBlock(rep_->grammar.block, rep_->dataSource->Workspace(), text);
+    spec->SetGplText(text);
+    if (!captured) {
+      ReportText(rep_->grammar.missingBlockMessage, kLevelError);
+      return false;
+    }
   }
   return true;
 }

@@ -1,13 +1,20 @@
 #pragma once
 #include <memory>
 
-class FacSTDictionary;
-class ProcedureDataSource;
+#include "syntax/CommandGrammar.h"
 
-// Turns the tokens of one GGRAPH command into settings.
+class FacSTDictionary;
+class GGraphSettings;
+class ParserMessage;
+class ProcedureDataSource;
+class SubComObj;
+
+// Turns the tokens of one command, and the inline blocks after it, into
+// settings.
 class GGraphCommandParser {
  public:
-  GGraphCommandParser(ProcedureDataSource* dataSource, FacSTDictionary* dictionary);
+  GGraphCommandParser(ProcedureDataSource* dataSource, FacSTDictionary* dictionary,
+                      CommandGrammar grammar = GGraphGrammar());
   ~GGraphCommandParser();
   GGraphCommandParser(const GGraphCommandParser&) = delete;
   GGraphCommandParser& operator=(const GGraphCommandParser&) = delete;
@@ -17,8 +24,18 @@ class GGraphCommandParser {
   bool Parse();
   // The checks of the command as a whole.
   bool Validate();
+  GGraphSettings& Settings();
+
+  // What the subcommand handlers work with.
+  ProcedureDataSource* DataSource() const;
+  FacSTDictionary* Dictionary() const;
+  const ParserMessage& Messages() const;
+  const char* CommandName() const;
 
  private:
+  bool Dispatch(const SubComObj& subcommand);
+  bool CaptureInlineBlocks();
+
   struct Rep;
-  std::unique_ptr<Rep> rep_;
+  Rep* rep_;
 };

@@ -26,6 +26,9 @@ class EngineSession {
   OutputDocument& Output() { return output_; }
   // The command input being run; null outside Run.
   CommandInput* Input() { return input_; }
+  // Makes input the command input without running it (for tests that drive
+  // module code directly).
+  void BindInput(CommandInput* input) { input_ = input; }
   // Folder that relative file names are taken from.
   const std::string& BaseFolder() const { return baseFolder_; }
   void SetBaseFolder(std::string folder) { baseFolder_ = std::move(folder); }

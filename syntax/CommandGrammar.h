@@ -1,0 +1,40 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "syntax/SubcommandHandler.h"
+
+// One subcommand of a command's table.
+struct SubCommandEntry {
+  std::string name;
+  std::uint32_t number;
+  std::uint32_t maximum;  // all ones: unlimited
+  std::uint32_t seen;
+  SubcommandHandler handler;  // null: accepted and ignored
+  bool rfmOnly;               // dispatched only in RFM mode
+};
+
+inline constexpr std::uint32_t kUnlimited = 0xffffffffu;
+
+// How an inline block after the command is read.
+struct InlineBlockFormat {
+  const char* beginMarker;
+  const char* endMarker;
+  // Append the rest of the opening line also when it is entirely blank.
+  bool appendBlankOpeningRest;
+  // Keep every following line (blank and one-character lines too).
+  bool keepEveryLine;
+};
+
+// What distinguishes one command of the parser from another.
+struct CommandGrammar {
+  const char* commandName;  // in messages and as the procedure title
+  std::vector<SubCommandEntry> table;
+  bool readsRfmMode;
+  InlineBlockFormat block;
+  const char* missingBlockMessage;
+};
+
+// The GGRAPH command.
+CommandGrammar GGraphGrammar();

@@ -1,0 +1,18 @@
+#pragma once
+
+class GGraphCommandParser;
+class SubComObj;
+
+// Reads one subcommand into the parser's settings. Returns false after it has
+// issued its message; the parse then stops.
+using SubcommandHandler = bool (*)(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
+
+// The handlers of the subcommands.
+bool HandleGraphDataSet(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
+bool HandleGraphSpec(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
+bool HandleFitLine(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
+bool HandleStyle(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
+bool HandleDescription(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
+bool HandleColorCycle(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
+bool HandleFrame(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
+bool HandleGridlines(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);

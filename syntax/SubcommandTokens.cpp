@@ -1,0 +1,36 @@
+#include "syntax/SubcommandTokens.h"
+
+#include "OperatorCodes.h"
+#include "SubComObj.h"
+#include "VexaText.h"
+#include "syntax/SyntaxMessages.h"
+
+SubcommandTokens::SubcommandTokens(const SubComObj& subcommand, int first)
+    : subcommand_(subcommand), name_(subcommand.getSubComName()), next_(first), count_(subcommand.getTokenListSize()) {}
+
+const TokenInfoObj* SubcommandTokens::Peek(int ahead) const {
+  int index = next_ + ahead;
+  return index < count_ ? subcommand_.getTokenObj(index) : nullptr;
+}
+
+const TokenInfoObj* SubcommandTokens::Take() {
+  const TokenInfoObj* token = Peek();
+  if (token) ++next_;
+  return token;
+}
+
+bool SubcommandTokens::IsWord(const TokenInfoObj* token, const char* word) {
+  return token && token->getType() != TokenInfoObj::kLiteral && VEXAMBstricmp_A(token->getString(), word) == 0;
+}
+
+bool SubcommandTokens::IsOperator(const TokenInfoObj* token, int code) {
+  return token && token->getType() == TokenInfoObj::kOperator && token->getOperatorCode() == code;
+}
+
+std::string SubcommandTokens::Text(const TokenInfoObj* token) { return token ? token->getString() : std::string(); }
+
+bool SubcommandTokens::TakeEqualSign(const std::string& keyword) {
+  if (!IsOperator(Peek(), kOpEqual)) return ReportEqualSignRequired(name_, keyword);
+  Take();
+  return true;
+}
