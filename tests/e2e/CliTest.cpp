@@ -30,7 +30,7 @@ std::string WriteTemp(const std::string& name, const std::string& text) {
 }
 
 TEST(Cli, ExitStatusTellsHowTheRunWent) {
-  std::string clean = WriteTemp("clean.sps", "GGRAPH /GRAPHSPEC SOURCE=INLINE.\n");
+  std::string clean = WriteTemp("clean.sps", "GGRAPH /FITLINE TOTAL=YES.\n");
   std::string failing = WriteTemp("failing.sps", "BEGIN GPL\nEND GPL\n");
   EXPECT_EQ(RunCli("run " + clean).status, 0);
   EXPECT_EQ(RunCli("run " + failing).status, 1);
@@ -54,7 +54,7 @@ TEST(Cli, HelpAndVersionSucceed) {
 }
 
 TEST(Cli, ListingShowsTheProcedureAndDebugLines) {
-  std::string file = WriteTemp("debug.sps", "GGRAPH /GRAPHSPEC SOURCE=INLINE.\n");
+  std::string file = WriteTemp("debug.sps", "GGRAPH /FITLINE TOTAL=YES.\n");
   CliResult result = RunCli("run " + file + " --debug --invoked-by QK");
   EXPECT_NE(result.output.find("RFM Analysis"), std::string::npos) << result.output;
   EXPECT_NE(result.output.find("Starting GGraph Procedure"), std::string::npos);

@@ -23,7 +23,7 @@ TEST(StrayBlocks, RaiseTheirEngineErrorAndAreConsumed) {
 }
 
 TEST(StrayBlocks, TheRunGoesOnAfterTheBlock) {
-  CommandRun run = RunCommands("BEGIN GPL\nx\nEND GPL\nGGRAPH /GRAPHSPEC SOURCE=INLINE.\n");
+  CommandRun run = RunCommands("BEGIN GPL\nx\nEND GPL\nGGRAPH /FITLINE TOTAL=YES.\n");
   EXPECT_EQ(ItemsOfType(run, "procedure").size(), 1u);
 }
 
@@ -35,7 +35,7 @@ TEST(GGraphFrame, OpensAndClosesAProcedureTitledByTheInvokingModule) {
   for (Case c : {Case{"", "GGraph"}, Case{"QK", "RFM Analysis"}, Case{"qk", "RFM Analysis"}, Case{"XX", "GGraph"}}) {
     EngineOptions options;
     options.invokedBy = c.invokedBy;
-    CommandRun run = RunCommands("GGRAPH /GRAPHSPEC SOURCE=INLINE.\n", options);
+    CommandRun run = RunCommands("GGRAPH /FITLINE TOTAL=YES.\n", options);
     auto procedures = ItemsOfType(run, "procedure");
     ASSERT_EQ(procedures.size(), 1u);
     EXPECT_EQ(procedures[0]["title"], c.title) << c.invokedBy;
@@ -45,19 +45,19 @@ TEST(GGraphFrame, OpensAndClosesAProcedureTitledByTheInvokingModule) {
 TEST(GGraphFrame, WritesDebugLinesOnlyWhenAskedTo) {
   EngineOptions options;
   options.debug = true;
-  CommandRun run = RunCommands("GGRAPH /GRAPHSPEC SOURCE=INLINE.\n", options);
+  CommandRun run = RunCommands("GGRAPH /FITLINE TOTAL=YES.\n", options);
   auto debug = ItemsOfType(run, "debug");
   ASSERT_EQ(debug.size(), 2u);
   EXPECT_EQ(debug[0]["text"], "Starting GGraph Procedure");
   EXPECT_EQ(debug[1]["text"], "Ending GGraph Procedure");
-  EXPECT_TRUE(ItemsOfType(RunCommands("GGRAPH /GRAPHSPEC SOURCE=INLINE.\n"), "debug").empty());
+  EXPECT_TRUE(ItemsOfType(RunCommands("GGRAPH /FITLINE TOTAL=YES.\n"), "debug").empty());
 }
 
 TEST(EngineInput, UnknownCommandsAndLexicalErrorsAreReportedAndTheRunGoesOn) {
   CommandRun run = RunCommands(
       "FREQUENCIES x.\n"
       "GGRAPH /GRAPHDATASET NAME=`x`.\n"
-      "GGRAPH /GRAPHSPEC SOURCE=INLINE.\n"
+      "GGRAPH /FITLINE TOTAL=YES.\n"
       "GGRAPH /GRAPHDATASET NAME='open.\n");
   auto messages = Messages(run);
   ASSERT_EQ(messages.size(), 3u);
@@ -69,10 +69,10 @@ TEST(EngineInput, UnknownCommandsAndLexicalErrorsAreReportedAndTheRunGoesOn) {
 }
 
 TEST(EngineInput, EchoesCommandLinesToTheLog) {
-  CommandRun run = RunCommands("GGRAPH /GRAPHSPEC SOURCE=INLINE.\n");
+  CommandRun run = RunCommands("GGRAPH /FITLINE TOTAL=YES.\n");
   auto logs = ItemsOfType(run, "log");
   ASSERT_FALSE(logs.empty());
-  EXPECT_EQ(logs[0]["text"], "GGRAPH /GRAPHSPEC SOURCE=INLINE.");
+  EXPECT_EQ(logs[0]["text"], "GGRAPH /FITLINE TOTAL=YES.");
 }
 
 TEST(EngineInput, UnterminatedStrayBlockIsReportedWithoutCrashing) {
