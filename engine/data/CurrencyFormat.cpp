@@ -1,0 +1,3 @@
+#include "currencyFormat.h"
+
+CurrencyAffixes currencyFormat::GetCCX(int /*index*/) { return {}; }
