@@ -1,0 +1,19 @@
+#pragma once
+#include <vector>
+
+#include "AggregationCategory.h"
+#include "StatValues.h"
+
+// Reads the results of a cube cell by cell.
+class CubeAggregator {
+ public:
+  virtual ~CubeAggregator() = default;
+
+  // The results of the cell at `path` (one category of each break variable,
+  // in the order the variables were added, taken from their dimensions'
+  // GetCategories); null for a cell that no case entered or a path that does
+  // not name a cell. `reserved` is -1. The results stay valid until the
+  // aggregator is reset.
+  virtual const StatValues* GetStatValues(const std::vector<const AggregationCategory*>& path,
+                                          int reserved) = 0;
+};
