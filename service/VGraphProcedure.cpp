@@ -1,17 +1,27 @@
-// The graph-service command. Its procedure comes with the graph-service
-// documents; until then it announces itself and closes its output.
+// The VGRAPH command entry: the GGRAPH frame with graph-service documents.
 
-#include "BpProcedure.h"
-#include "ChartBase.h"
-#include "VEXA_TokenSequence.h"
+#include "BpObject.h"
+#include "EngineServices.h"
+#include "driver/ProcedureFlavor.h"
+#include "service/VGraphGrammar.h"
 
-extern "C" void VGRAPH() {
-  ChartBase::printDebugInfo("Starting VGraph Procedure");
-  {
-    BpProcedure procedure("VGraph", 2);
-    VEXA_TokenSequence tokens(true);
-    while (tokens.Next()) {
-    }
-  }
-  ChartBase::printDebugInfo("Ending VGraph Procedure");
+namespace {
+
+std::string VGraphTitle() { return "VGraph"; }
+
+bool OnThinClient() {
+  if (IsApplicationOnThinClient()) return true;
+  BpError(BpString("The VGRAPH procedure is not supported on this version of VEXA Statistics.", true), 2, 3);
+  return false;
 }
+
+// The graph-service documents arrive with chart completion.
+void ProduceServiceDocuments(ProcedureRun&) {}
+
+const ProcedureFlavor kVGraph{
+    "VGraph", VGraphTitle, "VGRAPH", VGraphGrammar, true, OnThinClient, ProduceServiceDocuments, nullptr,
+};
+
+}  // namespace
+
+extern "C" void VGRAPH() { RunProcedure(kVGraph); }

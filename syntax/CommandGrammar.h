@@ -5,6 +5,8 @@
 
 #include "syntax/SubcommandHandler.h"
 
+class GraphSpec;
+
 // One subcommand of a command's table.
 struct SubCommandEntry {
   std::string name;
@@ -21,8 +23,6 @@ inline constexpr std::uint32_t kUnlimited = 0xffffffffu;
 struct InlineBlockFormat {
   const char* beginMarker;
   const char* endMarker;
-  // Append the rest of the opening line also when it is entirely blank.
-  bool appendBlankOpeningRest;
   // Keep every following line (blank and one-character lines too).
   bool keepEveryLine;
 };
@@ -34,6 +34,12 @@ struct CommandGrammar {
   bool readsRfmMode;
   InlineBlockFormat block;
   const char* missingBlockMessage;
+  // Where an inline spec keeps its block text.
+  void (GraphSpec::*storeBlock)(const std::string&);
+  // The checks of the whole command after parsing.
+  bool (*validate)(GGraphCommandParser& parser);
+  // Every data set of the command reports missing values.
+  bool alwaysReportMissing;
 };
 
 // The GGRAPH command.

@@ -34,7 +34,7 @@ GGraphSettings& GGraphCommandParser::Settings() { return rep_->settings; }
 ProcedureDataSource* GGraphCommandParser::DataSource() const { return rep_->dataSource; }
 FacSTDictionary* GGraphCommandParser::Dictionary() const { return rep_->dictionary; }
 const ParserMessage& GGraphCommandParser::Messages() const { return rep_->messages; }
-const char* GGraphCommandParser::CommandName() const { return rep_->grammar.commandName; }
+const CommandGrammar& GGraphCommandParser::Grammar() const { return rep_->grammar; }
 
 bool GGraphCommandParser::Parse() {
   if (rep_->grammar.readsRfmMode && InvokedByRfmModule()) rep_->settings.SetRfmMode(1);
@@ -69,7 +69,7 @@ bool GGraphCommandParser::CaptureInlineBlocks() {
     if (spec->GetSourceKind() != INLINE) continue;
     std::string text;
     bool captured = CaptureInlineBlock(rep_->grammar.block, rep_->dataSource->Workspace(), text);
-    spec->SetGplText(text);
+    (spec->*rep_->grammar.storeBlock)(text);
     if (!captured) {
       ReportText(rep_->grammar.missingBlockMessage, kLevelError);
       return false;
@@ -78,4 +78,4 @@ bool GGraphCommandParser::CaptureInlineBlocks() {
   return true;
 }
 
-bool GGraphCommandParser::Validate() { return true; }
+bool GGraphCommandParser::Validate() { return rep_->grammar.validate(*this); }

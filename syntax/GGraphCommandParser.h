@@ -30,7 +30,7 @@ class GGraphCommandParser {
   ProcedureDataSource* DataSource() const;
   FacSTDictionary* Dictionary() const;
   const ParserMessage& Messages() const;
-  const char* CommandName() const;
+  const CommandGrammar& Grammar() const;
 
  private:
   bool Dispatch(const SubComObj& subcommand);

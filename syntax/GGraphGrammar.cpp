@@ -1,4 +1,13 @@
+#include "spec/GraphSpec.h"
 #include "syntax/CommandGrammar.h"
+
+namespace {
+
+// The whole-command checks and the completion of template mappings come with
+// the chart work.
+bool ValidateGGraph(GGraphCommandParser&) { return true; }
+
+}  // namespace
 
 CommandGrammar GGraphGrammar() {
   return CommandGrammar{
@@ -15,7 +24,10 @@ CommandGrammar GGraphGrammar() {
           {"GRIDLINES", 8, 1, 0, HandleGridlines, false},
       },
       true,
-      InlineBlockFormat{"BEGIN GPL", "END GPL", false, false},
+      InlineBlockFormat{"BEGIN GPL", "END GPL", false},
       "An inline graph specification was expected but not found.",
+      &GraphSpec::SetGplText,
+      ValidateGGraph,
+      false,
   };
 }

@@ -71,15 +71,12 @@ bool SkipToBlockStart(BlockLines& lines) {
   return false;
 }
 
-// The rest of the opening line after its marker is appended when it holds a
-// non-blank character past its first position (or, for formats that keep it,
-// when it is all blank).
-void AppendOpeningRest(const InlineBlockFormat& format, std::string_view rest, std::string& text) {
-  std::size_t last = rest.find_last_not_of(' ');
-  bool blank = last == std::string_view::npos;
-  bool hasLaterCharacter = !blank && rest.find_first_not_of(' ', 1) != std::string_view::npos;
-  if (hasLaterCharacter || (blank && format.appendBlankOpeningRest))
-    text.append(rest.substr(0, blank ? 0 : last + 1));
+// The rest of the opening line after its marker is appended, up to its last
+// non-blank character, when it holds a non-blank character past its first
+// position.
+void AppendOpeningRest(std::string_view rest, std::string& text) {
+  if (rest.find_first_not_of(' ', 1) == std::string_view::npos) return;
+  text.append(rest.substr(0, rest.find_last_not_of(' ') + 1));
 }
 
 // Appends characters 0..last of a block line and a line feed.
@@ -105,7 +102,7 @@ bool CaptureInlineBlock(const InlineBlockFormat& format, void* workArea, std::st
   }
   lines.Echo();
   std::string_view rest = lines.Line().substr(first + markerLength);
-  AppendOpeningRest(format, rest, text);
+  AppendOpeningRest(rest, text);
   if (Upper(rest).find(format.endMarker) != std::string::npos) return false;
 
   while (!lines.AtEnd()) {

@@ -16,3 +16,4 @@ bool HandleDescription(GGraphCommandParser& parser, const SubComObj& subcommand,
 bool HandleColorCycle(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
 bool HandleFrame(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
 bool HandleGridlines(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
+bool HandleVGraphSpec(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);

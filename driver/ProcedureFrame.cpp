@@ -1,0 +1,54 @@
+#include <exception>
+#include <memory>
+
+#include "BpObject.h"
+#include "BpProcedure.h"
+#include "ChartBase.h"
+#include "FacSTDictionary.h"
+#include "PathFactory.h"
+#include "ProcedureDataSource.h"
+#include "VexaGoToCaller.h"
+#include "driver/ProcedureFlavor.h"
+#include "driver/ProcedureRun.h"
+#include "syntax/GGraphCommandParser.h"
+
+namespace {
+
+constexpr int kStringTablePath = 3;
+constexpr int kShow = 2;
+constexpr int kLevelError = 3;
+
+bool Accepted(const ProcedureFlavor& flavor, GGraphCommandParser& parser, const ProcedureDataSource& data) {
+  if (!parser.Parse()) return false;
+  if (flavor.validateBeforeDataCheck) return parser.Validate() && !data.FatalError();
+  return !data.FatalError() && parser.Validate();
+}
+
+// Everything that runs under the failure guard; the objects are released in
+// reverse order of their creation when it returns or an exception passes.
+void RunGuardedSteps(const ProcedureFlavor& flavor, BpProcedure& procedure) {
+  auto dictionary = std::make_unique<FacSTDictionary>(PathFactory::getPathInstance(kStringTablePath));
+  dictionary->SetProcedure(flavor.stringTable);
+  auto dataSource = std::make_unique<ProcedureDataSource>();
+  auto parser = std::make_unique<GGraphCommandParser>(dataSource.get(), dictionary.get(), flavor.grammar());
+  if (!Accepted(flavor, *parser, *dataSource)) return;
+  if (flavor.mayRun && !flavor.mayRun()) return;
+  ProcedureRun run{procedure, *dictionary, *dataSource, parser->Settings()};
+  flavor.produceCharts(run);
+  if (flavor.afterCharts) flavor.afterCharts(run);
+}
+
+}  // namespace
+
+void RunProcedure(const ProcedureFlavor& flavor) {
+  ChartBase::printDebugInfo(std::string("Starting ") + flavor.name + " Procedure");
+  BpProcedure procedure(flavor.title(), kShow);
+  try {
+    RunGuardedSteps(flavor, procedure);
+  } catch (const VexaGoToCaller&) {
+    throw;
+  } catch (const std::exception&) {
+    BpError(BpString("Unexpected Error.", true), kShow, kLevelError);
+  }
+  ChartBase::printDebugInfo(std::string("Ending ") + flavor.name + " Procedure");
+}

@@ -1,0 +1,29 @@
+// GRAPHSPEC of VGRAPH: only SOURCE=INLINE, which may repeat.
+
+#include "SubComObj.h"
+#include "model/GGraphSettings.h"
+#include "spec/GraphSpec.h"
+#include "syntax/GGraphCommandParser.h"
+#include "syntax/SubcommandHandler.h"
+#include "syntax/SubcommandTokens.h"
+#include "syntax/SyntaxMessages.h"
+
+bool HandleVGraphSpec(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken) {
+  SubcommandTokens tokens(subcommand, firstToken);
+  if (tokens.Empty()) return ReportIncomplete(tokens.Name());
+  while (!tokens.AtEnd()) {
+    const TokenInfoObj* keyword = tokens.Take();
+    if (!SubcommandTokens::IsWord(keyword, "SOURCE"))
+      return ReportUnknownToken(tokens.Name(), SubcommandTokens::Text(keyword));
+    if (!tokens.TakeEqualSign("SOURCE")) return false;
+    const TokenInfoObj* value = tokens.Take();
+    if (!value) {
+      ReportIncomplete(tokens.Name());
+      return false;
+    }
+    if (!SubcommandTokens::IsWord(value, "INLINE"))
+      return ReportUnknownToken(tokens.Name(), SubcommandTokens::Text(value));
+  }
+  parser.Settings().AddGraphSpec(new GraphSpec);
+  return true;
+}

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/RunCommands.h"
+
+namespace {
+
+EngineOptions InvokedByRfm() {
+  EngineOptions options;
+  options.invokedBy = "QK";
+  return options;
+}
+
+TEST(RfmHelpTable, FollowsTheChartsForEachDescriptionType) {
+  struct Case {
+    const char* text;
+    const char* title;
+    const char* name;
+  };
+  for (Case c : {Case{"BINCOUNT", "Description: RFM Bin Counts Chart", "DescriptionRFMBinCountsChart"},
+                 Case{"HEATMAP", "Description: RFM Heat Map", "DescriptionRFMHeatMap"},
+                 Case{"HISTOGRAM", "Description: RFM Histograms", "DescriptionRFMHistograms"},
+                 Case{"SCATTER", "Description: RFM Scatterplots", "DescriptionRFMScatterplots"}}) {
+    CommandRun run = RunCommands(std::string("GGRAPH /DESCRIPTION TEXT=") + c.text + ".\n", InvokedByRfm());
+    auto tables = ItemsOfType(run, "table");
+    ASSERT_EQ(tables.size(), 1u) << c.text;
+    EXPECT_EQ(tables[0]["title"], c.title);
+    EXPECT_EQ(tables[0]["name"], c.name);
+    EXPECT_TRUE(tables[0]["titleHidden"].get<bool>());
+    ASSERT_EQ(tables[0]["rows"].size(), 1u);
+    std::string help = tables[0]["rows"][0]["cells"][0];
+    EXPECT_GT(help.size(), 40u) << "the cell holds the localised help text, not its key";
+  }
+}
+
+TEST(RfmHelpTable, IsAbsentWithoutDescriptionOrAfterALaterGraphSpec) {
+  EXPECT_TRUE(ItemsOfType(RunCommands("GGRAPH /FITLINE TOTAL=YES.\n", InvokedByRfm()), "table").empty());
+  CommandRun reset = RunCommands(
+      "GGRAPH /DESCRIPTION TEXT=HEATMAP /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n",
+      InvokedByRfm());
+  EXPECT_TRUE(ItemsOfType(reset, "table").empty());
+}
+
+std::vector<std::string> MessageTexts(const CommandRun& run) {
+  std::vector<std::string> texts;
+  for (const auto& message : ItemsOfType(run, "message")) texts.push_back(message["text"]);
+  return texts;
+}
+
+TEST(VGraph, RunsOnlyForAThinClient) {
+  const char* command = "VGRAPH /GRAPHSPEC SOURCE=INLINE.\nBEGIN GRAPHSRV\n{}\nEND GRAPHSRV\n";
+  CommandRun desktop = RunCommands(command);
+  EXPECT_EQ(MessageTexts(desktop),
+            std::vector<std::string>{"The VGRAPH procedure is not supported on this version of VEXA Statistics."});
+  EngineOptions thin;
+  thin.thinClient = true;
+  thin.debug = true;
+  CommandRun served = RunCommands(command, thin);
+  EXPECT_TRUE(MessageTexts(served).empty());
+  auto procedures = ItemsOfType(served, "procedure");
+  ASSERT_EQ(procedures.size(), 1u);
+  EXPECT_EQ(procedures[0]["title"], "VGraph");
+  auto debug = ItemsOfType(served, "debug");
+  ASSERT_EQ(debug.size(), 2u);
+  EXPECT_EQ(debug[0]["text"], "Starting VGraph Procedure");
+  EXPECT_EQ(debug[1]["text"], "Ending VGraph Procedure");
+}
+
+TEST(VGraph, RejectsWhatOnlyGGraphKnows) {
+  EngineOptions thin;
+  thin.thinClient = true;
+  struct Case {
+    const char* command;
+    const char* message;
+  };
+  for (Case c : {Case{"VGRAPH /FRAME OUTER=YES.\n", "SubCmd VGraph. Unknown token FRAME."},
+                 Case{"VGRAPH /GRAPHSPEC SOURCE=GPLFILE('a.gpl').\n", "SubCmd GRAPHSPEC. Unknown token GPLFILE."},
+                 Case{"VGRAPH /GRAPHDATASET NAME='x'.\n", "The VGRAPH command must contain at least one GRAPHSPEC subcommand."},
+                 Case{"VGRAPH /GRAPHSPEC SOURCE=INLINE.\n",
+                      "An inline graph service specification was expected but not found."}}) {
+    EXPECT_EQ(MessageTexts(RunCommands(c.command, thin)), std::vector<std::string>{c.message}) << c.command;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "FacSTDictionary.h"
+#include "PathFactory.h"
+#include "ProcedureDataSource.h"
+#include "model/GGraphSettings.h"
+#include "service/VGraphGrammar.h"
+#include "spec/GraphSpec.h"
+#include "syntax/GGraphCommandParser.h"
+#include "tests/support/ModuleSession.h"
+
+namespace {
+
+std::string ServiceText(const std::string& block) {
+  ModuleSession session("VGRAPH /GRAPHSPEC SOURCE=INLINE.\n" + block);
+  ProcedureDataSource dataSource;
+  FacSTDictionary dictionary(PathFactory::getPathInstance(3));
+  GGraphCommandParser parser(&dataSource, &dictionary, VGraphGrammar());
+  EXPECT_TRUE(parser.Parse()) << block;
+  const auto& specs = parser.Settings().GetGraphSpecs();
+  EXPECT_EQ(specs.size(), 1u);
+  EXPECT_TRUE(specs[0]->GetGplText().empty());
+  return specs[0]->GetServiceText();
+}
+
+TEST(ServiceBlock, KeepsBlankAndOneCharacterLines) {
+  EXPECT_EQ(ServiceText("BEGIN GRAPHSRV\n{\n\n}\n  x END GRAPHSRV\n"), "{\n\n}\n  x \n");
+  EXPECT_EQ(ServiceText("BEGIN GRAPHSRV {a}\nb\nEND GRAPHSRV\n"), " {a}b\n\n");
+  EXPECT_EQ(ServiceText("BEGIN GRAPHSRV\n_SLINE 12 1\nb\nEND GRAPHSRV\n"), "b\n\n");
+}
+
+}  // namespace
