@@ -6,7 +6,10 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include <fmt/format.h>
+
 #include "XVariable.h"
+#include "chartlib/text/Utf8.h"
 
 namespace {
 
@@ -17,11 +20,11 @@ constexpr const char* kWeightColumn = "$WEIGHT";
 std::string ValueKey(const XVariable::Relabel& relabel) {
   switch (relabel.by) {
     case XVariable::Relabel::By::kText:
-      return "t" + relabel.text;
+      return fmt::format("t{}", relabel.text);
     case XVariable::Relabel::By::kNumber:
-      return "n" + std::to_string(std::bit_cast<std::uint64_t>(relabel.number == 0 ? 0.0 : relabel.number));
+      return fmt::format("n{}", std::bit_cast<std::uint64_t>(relabel.number == 0 ? 0.0 : relabel.number));
     case XVariable::Relabel::By::kIndex:
-      return "i" + std::to_string(relabel.index);
+      return fmt::format("i{}", relabel.index);
   }
   return {};
 }
@@ -43,7 +46,9 @@ void FoldRelabels(std::vector<XVariable::Relabel>& relabels) {
 }  // namespace
 
 XGraph::XGraph(Declarations declarations)
-    : declarations_(std::move(declarations)), subtitle_(declarations_.subtitle) {}
+    : declarations_(std::move(declarations)), subtitle_(SanitizeUtf8(declarations_.subtitle)) {
+  for (std::string& source : declarations_.userSources) source = SanitizeUtf8(source);
+}
 
 XGraph::~XGraph() = default;
 
@@ -51,9 +56,10 @@ std::vector<std::string> XGraph::getUserSourceNames() const { return declaration
 
 XVariable* XGraph::getVariable(const ChartString& name, int n) {
   std::string column = name.toUTF8();
+  int seen = 0;
   for (const auto& variable : declarations_.variables)
-    if (variable->getName() == column && n-- == 0) return variable.get();
-  throw std::out_of_range("the chart has no variable '" + column + "' of that number");
+    if (variable->getName() == column && seen++ == n) return variable.get();
+  throw std::out_of_range(fmt::format("the chart has no variable '{}' number {}", column, n));
 }
 
 bool XGraph::doesSourceExist(const ChartString& name) const {

@@ -2,6 +2,7 @@
 
 #include "VEXA_Variable.h"
 #include "XUtility.h"
+#include "chartlib/text/Utf8.h"
 
 namespace {
 
@@ -31,9 +32,11 @@ struct XVariable::Impl {
 
 XVariable::XVariable(std::string column, std::string source, bool categorical, bool weight)
     : impl_(std::make_unique<Impl>()) {
-  impl_->weight = weight || column == kWeightColumn;
-  impl_->column = std::move(column);
-  impl_->source = std::move(source);
+  // Names are compared as UTF-8 after a round trip through ChartString,
+  // which repairs invalid bytes; keep them repaired from the start.
+  impl_->column = SanitizeUtf8(column);
+  impl_->source = SanitizeUtf8(source);
+  impl_->weight = weight || impl_->column == kWeightColumn;
   impl_->categorical = categorical;
 }
 

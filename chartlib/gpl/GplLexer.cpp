@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstring>
 
+#include <fmt/format.h>
+
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -78,7 +80,7 @@ GplToken GplLexer::ReadName() {
   if (token.text.back() == '.' && (Peek() == '"' || Peek() == '\'')) {
     GplToken value = ReadString();
     if (value.kind == GplToken::Kind::kEnd) return value;
-    token.text += '"' + value.text + '"';
+    token.text += fmt::format("\"{}\"", value.text);
   }
   return token;
 }
@@ -135,7 +137,7 @@ GplToken GplLexer::ReadSymbol() {
       return token;
     }
   }
-  std::string found = Peek() == '\0' ? "a zero byte" : "'" + std::string(1, Peek()) + "'";
+  std::string found = Peek() == '\0' ? "a zero byte" : fmt::format("'{}'", Peek());
   return Fail(token, "a name, number, string or symbol", found);
 }
 

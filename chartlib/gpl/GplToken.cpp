@@ -1,5 +1,7 @@
 #include "chartlib/gpl/GplToken.h"
 
+#include <fmt/format.h>
+
 namespace {
 
 // Long tokens are cut in messages.
@@ -8,7 +10,7 @@ std::string Excerpt(const std::string& text) {
   if (text.size() <= kMost) return text;
   std::size_t cut = kMost;
   while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // whole characters only
-  return text.substr(0, cut) + "...";
+  return fmt::format("{}...", text.substr(0, cut));
 }
 
 }  // namespace
@@ -18,12 +20,12 @@ std::string GplToken::Describe() const {
     case Kind::kEnd:
       return "the end of the text";
     case Kind::kString:
-      return "the string \"" + Excerpt(text) + "\"";
+      return fmt::format("the string \"{}\"", Excerpt(text));
     case Kind::kNumber:
-      return "the number " + Excerpt(text);
+      return fmt::format("the number {}", Excerpt(text));
     case Kind::kName:
     case Kind::kSymbol:
       break;
   }
-  return "'" + Excerpt(text) + "'";
+  return fmt::format("'{}'", Excerpt(text));
 }

@@ -111,4 +111,18 @@ TEST(ChartGraph, VariablesOfOneColumnShareTheFirstFormat) {
   EXPECT_FALSE(graph->getVariable("amount", 0)->doesFormatExist());
 }
 
+// Found by fuzzing: a column name that is not valid UTF-8 could not be looked
+// up, because the name given to getVariable is repaired on its way through
+// ChartString.
+TEST(ChartGraph, NamesThatAreNotUtf8AreRepairedSoTheyCanBeFound) {
+  XDocument document("SOURCE: s=userSource(id(\"d\xFF\"))\nDATA: x=col(source(s), name(\"caf\xE9\"))\n"
+                     "ELEMENT: point(position(x))",
+                     true, false);
+  XGraph* graph = document.getGraph();
+  XVariable* variable = graph->getVariable(std::string("caf\xE9"), 0);
+  EXPECT_EQ(variable->getName(), "caf\xEF\xBF\xBD");
+  EXPECT_EQ(variable->getSource(), "d\xEF\xBF\xBD");
+  EXPECT_TRUE(graph->doesSourceExist(graph->getUserSourceNames()[0]));
+}
+
 }  // namespace
