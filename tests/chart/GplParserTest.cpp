@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "XDocument.h"
 #include "XGraph.h"
 #include "chartlib/gpl/GplParser.h"
@@ -248,6 +252,22 @@ TEST(GplParser, NestingIsBoundedAndLongChainsNeedNoDepth) {
   std::string chain = "ELEMENT: point(position(x";
   for (int i = 0; i < 200000; ++i) chain += i % 2 ? "*x" : "+x";
   EXPECT_TRUE(XDocument(chain + "))", true, false).implementationExists());
+}
+
+// The fuzzer's seeds stay what they claim to be: real programs, and a few
+// malformed ones named bad-*.
+TEST(GplParser, TheSeedCorpusHoldsChartsAndNamedMalformedPrograms) {
+  int seeds = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(GGRAPH_SOURCE_DIR "/tests/fuzz/gpl-corpus")) {
+    std::ifstream file(entry.path());
+    std::stringstream gpl;
+    gpl << file.rdbuf();
+    bool malformed = entry.path().filename().string().rfind("bad-", 0) == 0;
+    XDocument document(gpl.str(), true, false);
+    EXPECT_EQ(document.implementationExists(), !malformed) << entry.path() << ": " << document.getParseError();
+    ++seeds;
+  }
+  EXPECT_GE(seeds, 10);
 }
 
 }  // namespace
