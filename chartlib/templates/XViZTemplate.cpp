@@ -114,11 +114,3 @@ std::string XViZTemplate::getDataMapContents() const {
 std::string XViZTemplate::getRefMapContents() const {
   return ReadReferencedFile(request_->referenceMap, kMapSuffix).value_or("");
 }
-
-std::string XViZTemplate::getTemplateFileName() const {
-  return ReferencedFile(request_->chartTemplate, kTemplateSuffix);
-}
-
-std::string XViZTemplate::getStyleSheetFileName() const {
-  return ReferencedFile(request_->styleSheet, kStyleSheetSuffix);
-}
