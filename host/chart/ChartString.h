@@ -34,7 +34,6 @@ class ChartString {
   std::size_t length() const { return text_.size(); }
   // The zero-terminated wide text.
   const wchar_t* xc_str() const { return text_.c_str(); }
-  const std::wstring& wide() const { return text_; }
   std::string toUTF8() const;
 
  private:

@@ -9,7 +9,7 @@ class XGraph;
 class VarDataProcessor;
 struct DocumentState;
 
-// One chart document: its specification (GPL or the XML chart form), its
+// One chart document: its chart text (GPL or the XML chart form), its
 // graph, its data table and the options that go with it when it is sent to
 // the output. Texts given as std::string are UTF-8.
 class XDocument {
@@ -86,7 +86,10 @@ class XDocument {
 
  protected:
   // An empty document of a kind named by the subclass ("jsonChart", ...).
-  explicit XDocument(const char* kind);
+  struct Kind {
+    const char* name;
+  };
+  explicit XDocument(Kind kind);
   DocumentState& MutableState() { return *state_; }
 
  private:

@@ -65,8 +65,6 @@ class XViZTemplate {
   // The content of that file; empty when it cannot be read.
   std::string getDataMapContents() const;
   std::string getRefMapContents() const;
-  std::string getTemplateFileName() const;
-  std::string getStyleSheetFileName() const;
 
  private:
   std::unique_ptr<TemplateRequest> request_;
