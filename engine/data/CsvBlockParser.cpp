@@ -113,8 +113,7 @@ class BlockParser {
   }
 
   void FieldCountFault(long line, int found) {
-    Fault(line, found + 1,
-          "the line has " + std::to_string(found) + " fields, " + std::to_string(table_.fields.size()) + " expected");
+    Fault(line, found + 1, "expected " + std::to_string(table_.fields.size()) + " fields, found " + std::to_string(found));
   }
 
   void ExtraFieldsFault(CsvFieldScanner& scanner, long line) {
@@ -126,7 +125,7 @@ class BlockParser {
       ++found;
     } while (stop == CsvFieldScanner::Stop::kDelimiter);
     Fault(line, static_cast<int>(table_.fields.size()) + 1,
-          "the line has " + std::to_string(found) + " fields, " + std::to_string(table_.fields.size()) + " expected");
+          "expected " + std::to_string(table_.fields.size()) + " fields, found " + std::to_string(found));
   }
 
   void Fault(long line, int column, std::string text) { result_.fault = CsvFault{line, column, std::move(text)}; }

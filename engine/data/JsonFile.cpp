@@ -16,8 +16,10 @@ class JsonPositionRecorder : public rapidjson::BaseReaderHandler<rapidjson::UTF8
   bool Default() { return Value(0); }
   bool Null() { return Value(4); }
   bool Bool(bool b) { return Value(b ? 4 : 5); }
-  bool RawNumber(const char*, rapidjson::SizeType length, bool) { return Value(length); }
-  bool String(const char*, rapidjson::SizeType length, bool) { return Value(length + 2); }
+  // rapidjson reports strings and numbers before its stream has moved past
+  // them, the other values after.
+  bool RawNumber(const char*, rapidjson::SizeType, bool) { return Value(0); }
+  bool String(const char*, rapidjson::SizeType, bool) { return Value(0); }
   bool StartObject() {
     Value(1);
     frames_.push_back(Frame{false, 0, path_.size()});
@@ -27,7 +29,7 @@ class JsonPositionRecorder : public rapidjson::BaseReaderHandler<rapidjson::UTF8
     Frame& frame = frames_.back();
     path_.resize(frame.pathLength);
     path_ += '/' + Escape(std::string(text, length));
-    Record(length + 2);
+    Record(0);
     return true;
   }
   bool EndObject(rapidjson::SizeType) { return End(); }
@@ -50,7 +52,7 @@ class JsonPositionRecorder : public rapidjson::BaseReaderHandler<rapidjson::UTF8
     for (char c : key) escaped += c == '~' ? std::string("~0") : c == '/' ? std::string("~1") : std::string(1, c);
     return escaped;
   }
-  // A value just ended (or, for containers, began) length bytes back.
+  // A value began length bytes before the stream's position.
   bool Value(std::size_t length) {
     if (!frames_.empty() && frames_.back().array) {
       Frame& frame = frames_.back();
