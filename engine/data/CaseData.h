@@ -8,7 +8,7 @@
 // A loaded data set: its dictionary and its cases, one column per variable.
 // A column holds the cells of every case in file order, Cells() per case.
 struct CaseData {
-  std::string file;  // the data file as the user named it
+  std::string file;  // the data file (or package) as the user named it
   DataDictionary dictionary;
   std::vector<ObsBuffer> columns;
   long caseCount = 0;

@@ -97,6 +97,8 @@ LoadedData LoadDataFile(const std::string& path, const std::string& shownName, c
     if (!ReadCsvTable(file, plan.table, header, options, &columns, loaded.problems)) return loaded;
   }
   WarnAboutBadCells(plan, columns, loaded.problems);
-  loaded.data = BuildCaseData(std::move(plan), std::move(columns));
+  std::shared_ptr<CaseData> data = BuildCaseData(std::move(plan), std::move(columns));
+  data->file = shownName;
+  loaded.data = std::move(data);
   return loaded;
 }

@@ -32,7 +32,6 @@ VEXA_Format DefaultFormat(FieldKind kind, const ColumnStats& stats) {
 
 std::shared_ptr<CaseData> BuildCaseData(DataPlan plan, CsvColumns columns) {
   auto data = std::make_shared<CaseData>();
-  data->file = plan.table.shownName;
   data->caseCount = columns.rows;
   for (std::size_t c = 0; c < plan.variables.size(); ++c) {
     VariableDefinition& definition = plan.variables[c].definition;
