@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #include "ParserMessage.h"
@@ -308,34 +309,36 @@ class PackageReader {
     return true;
   }
 
-  bool ReadCategories(const json& field, const std::string& pointer, FieldKind kind, VariableDefinition& definition) {
-    if (!field.contains("categories")) return true;
-    const json& categories = field["categories"];
-    if (!categories.is_array()) return SchemaFail(pointer + "/categories", "\"categories\" must be a list");
-    for (std::size_t i = 0; i < categories.size(); ++i) {
+  // Reads a list of labelled values (categories or user-missing values);
+  // each value read goes to addValue.
+  bool ReadLabelledValues(const json& field, const std::string& pointer, const char* key, FieldKind kind,
+                          VariableDefinition& definition,
+                          const std::function<void(double, const std::string&)>& addValue) {
+    if (!field.contains(key)) return true;
+    const json& items = field[key];
+    std::string at = pointer + "/" + key;
+    if (!items.is_array()) return SchemaFail(at, std::string("\"") + key + "\" must be a list");
+    for (std::size_t i = 0; i < items.size(); ++i) {
       double number = 0;
       std::string text;
-      if (!AddLabel(categories[i], kind, pointer + "/categories/" + std::to_string(i), definition, &number, &text))
-        return false;
+      if (!AddLabel(items[i], kind, at + "/" + std::to_string(i), definition, &number, &text)) return false;
+      addValue(number, text);
     }
     return true;
   }
 
+  bool ReadCategories(const json& field, const std::string& pointer, FieldKind kind, VariableDefinition& definition) {
+    return ReadLabelledValues(field, pointer, "categories", kind, definition, [](double, const std::string&) {});
+  }
+
   bool ReadMissingValues(const json& field, const std::string& pointer, FieldKind kind, VariableDefinition& definition) {
-    if (!field.contains("missingValues")) return true;
-    const json& values = field["missingValues"];
-    if (!values.is_array()) return SchemaFail(pointer + "/missingValues", "\"missingValues\" must be a list");
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      double number = 0;
-      std::string text;
-      if (!AddLabel(values[i], kind, pointer + "/missingValues/" + std::to_string(i), definition, &number, &text))
-        return false;
-      if (kind == FieldKind::kString)
-        definition.missing.AddText(text);
-      else
-        definition.missing.AddNumber(number);
-    }
-    return true;
+    return ReadLabelledValues(field, pointer, "missingValues", kind, definition,
+                              [&](double number, const std::string& text) {
+                                if (kind == FieldKind::kString)
+                                  definition.missing.AddText(text);
+                                else
+                                  definition.missing.AddNumber(number);
+                              });
   }
 
   bool ReadMissingRange(const json& field, const std::string& pointer, FieldKind kind, VariableDefinition& definition) {
