@@ -5,11 +5,6 @@
 
 namespace {
 
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr std::uint64_t kExactMantissaLimit = std::uint64_t{1} << 53;
-constexpr int kMaxFastDigits = 19;
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The digits of [p, end) as a number; false when one is not a digit.
@@ -44,44 +39,12 @@ int DaysInMonth(int year, int month) {
 }  // namespace
 
 bool ParseNumberText(std::string_view text, double* value, int* decimals) {
-  if (text.empty()) return false;
-  const char* p = text.data();
-  const char* end = p + text.size();
-  bool negative = p < end && *p == '-';
-  if (p < end && (*p == '-' || *p == '+')) ++p;
-  std::uint64_t mantissa = 0;
-  int digits = 0, exponent = 0, fraction = 0;
-  bool exact = true;
-  for (; p < end && IsDigit(*p); ++p) {
-    if (digits < kMaxFastDigits) {
-      mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-      digits += mantissa != 0;
-    } else {
-      exact = false;
-    }
-  }
-  int integerDigits = static_cast<int>(p - text.data());
-  if (p < end && *p == '.') {
-    for (++p; p < end && IsDigit(*p); ++p, ++fraction) {
-      if (digits < kMaxFastDigits) {
-        mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-        digits += mantissa != 0;
-        --exponent;
-      } else {
-        exact = false;
-      }
-    }
-  }
-  bool anyDigit = fraction > 0 || (integerDigits > (text[0] == '-' || text[0] == '+'));
-  if (!anyDigit) return false;
-  *decimals = fraction;
-  if (p == end && exact && mantissa <= kExactMantissaLimit && exponent >= -22) {
-    // One correctly rounded operation on two exact doubles.
-    double result = exponent < 0 ? static_cast<double>(mantissa) / kPowersOfTen[-exponent]
-                                 : static_cast<double>(mantissa);
-    *value = negative ? -result : result;
-    return true;
-  }
+  const char* end = text.data() + text.size();
+  PlainDecimal decimal;
+  const char* p = ScanPlainDecimal(text.data(), end, &decimal);
+  if (!decimal.anyDigit) return false;
+  *decimals = decimal.fraction;
+  if (p == end && PlainDecimalValue(decimal, value)) return true;
   if (p < end && (*p == 'e' || *p == 'E')) {
     const char* q = p + 1;
     if (q < end && (*q == '-' || *q == '+')) ++q;

@@ -32,12 +32,22 @@ bool ParseValue(FieldKind kind, std::string_view text, double* value, int* decim
   return false;
 }
 
+// A text that stands for an empty cell but would read as a number must be
+// looked for before the number is read.
+bool HasNumericNullText(const CsvField& field) {
+  double value;
+  int decimals;
+  return std::any_of(field.nullTexts.begin(), field.nullTexts.end(),
+                     [&](const std::string& text) { return ParseNumberText(text, &value, &decimals); });
+}
+
 class BlockParser {
  public:
   BlockParser(const CsvTable& table, const CsvBlock& block, long rows, const ColumnTargets& targets)
       : table_(table), block_(block), rows_(rows), targets_(targets) {
     result_.stats.resize(table.fields.size());
     result_.wideTexts.resize(table.fields.size());
+    for (const CsvField& field : table.fields) numericNullTexts_.push_back(HasNumericNullText(field));
   }
 
   CsvBlockResult Parse(const char* begin, const char* end) {
@@ -47,21 +57,39 @@ class BlockParser {
     for (long r = 0; r < rows_ && !result_.fault; ++r) {
       for (int c = 0; c < fields && !result_.fault; ++c) {
         long line = scanner.Line();
-        std::string_view text;
-        CsvFieldScanner::Stop stop = scanner.Next(&text);
-        if (stop == CsvFieldScanner::Stop::kError) {
-          Fault(scanner.ErrorLine(), c + 1, scanner.Error());
-        } else {
+        CsvFieldScanner::Stop stop;
+        if (!ReadPlainNumber(scanner, c, r, &stop)) {
+          std::string_view text;
+          stop = scanner.Next(&text);
+          if (stop == CsvFieldScanner::Stop::kError) {
+            Fault(scanner.ErrorLine(), c + 1, scanner.Error());
+            break;
+          }
           Store(c, r, text, line);
-          if (stop == CsvFieldScanner::Stop::kRowEnd && c + 1 < fields) FieldCountFault(line, c + 1);
-          if (stop == CsvFieldScanner::Stop::kDelimiter && c + 1 == fields) ExtraFieldsFault(scanner, line);
         }
+        if (stop == CsvFieldScanner::Stop::kRowEnd && c + 1 < fields) FieldCountFault(line, c + 1);
+        if (stop == CsvFieldScanner::Stop::kDelimiter && c + 1 == fields) ExtraFieldsFault(scanner, line);
       }
     }
     return std::move(result_);
   }
 
  private:
+  // The common case of a numeric cell, read without looking at it twice.
+  bool ReadPlainNumber(CsvFieldScanner& scanner, int c, long r, CsvFieldScanner::Stop* stop) {
+    FieldKind kind = table_.fields[static_cast<std::size_t>(c)].kind;
+    if ((kind != FieldKind::kNumber && kind != FieldKind::kInteger) || numericNullTexts_[static_cast<std::size_t>(c)])
+      return false;
+    double value;
+    int decimals, length;
+    if (!scanner.NextPlainNumber(kind == FieldKind::kInteger, &value, &decimals, &length, stop)) return false;
+    targets_.columns[static_cast<std::size_t>(c)][block_.firstRow + r].number = value;
+    ColumnStats& stats = result_.stats[static_cast<std::size_t>(c)];
+    stats.maxDecimals = std::max(stats.maxDecimals, decimals);
+    stats.maxLength = std::max(stats.maxLength, length);
+    return true;
+  }
+
   void Store(int c, long r, std::string_view text, long line) {
     const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
     if (field.kind == FieldKind::kString)
@@ -76,6 +104,7 @@ class BlockParser {
     ColumnStats& stats = result_.stats[static_cast<std::size_t>(c)];
     double value;
     int decimals = 0;
+    if (numericNullTexts_[static_cast<std::size_t>(c)] && IsNullText(field, text)) return kSysMiss;
     if (ParseValue(field.kind, text, &value, &decimals)) {
       stats.maxDecimals = std::max(stats.maxDecimals, decimals);
       stats.maxLength = std::max(stats.maxLength, static_cast<int>(text.size()));
@@ -134,6 +163,7 @@ class BlockParser {
   const CsvBlock& block_;
   long rows_;
   const ColumnTargets& targets_;
+  std::vector<bool> numericNullTexts_;  // per column: a null text reads as a number
   CsvBlockResult result_;
 };
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/data/CellParsers.h"
+
 // Splits CSV text into fields: a field ends at the delimiter or at the end of
 // its line ("\n" or "\r\n"); a quoted field may hold delimiters, line ends
 // and doubled quotes.
@@ -26,6 +28,24 @@ class CsvFieldScanner {
     if (fieldEnd > p_ && fieldEnd[-1] == '\r' && (q == end_ || *q == '\n')) --fieldEnd;
     *text = std::string_view(p_, static_cast<std::size_t>(fieldEnd - p_));
     return Finish(q);
+  }
+
+  // Reads a field that is a plain decimal number (unquoted, no exponent,
+  // exactly convertible; with wholeOnly no decimal point either) straight
+  // into value. False, without moving, for any other field.
+  bool NextPlainNumber(bool wholeOnly, double* value, int* decimals, int* length, Stop* stop) {
+    PlainDecimal decimal;
+    const char* q = ScanPlainDecimal(p_, end_, &decimal);
+    const char* fieldEnd = q;
+    if (q < end_ && *q != delimiter_ && *q != '\n') {
+      if (*q != '\r' || (q + 1 < end_ && q[1] != '\n')) return false;
+      ++q;
+    }
+    if ((wholeOnly && decimal.fraction > 0) || !PlainDecimalValue(decimal, value)) return false;
+    *decimals = decimal.fraction;
+    *length = static_cast<int>(fieldEnd - p_);
+    *stop = Finish(q);
+    return true;
   }
 
   bool AtEnd() const { return p_ >= end_; }

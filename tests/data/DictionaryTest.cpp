@@ -162,14 +162,16 @@ TEST_F(PackageDictionary, GivesWeightSplitsSetsAndCurrencies) {
 TEST(PackageSchema, MayStandInItsOwnFileAndUseItsOwnDialect) {
   DataFiles files;
   files.Write("schema.json", R"({"fields": [{"name": "a", "type": "integer"}, {"name": "b"}],
-    "missingValues": ["", "-"]})");
-  files.Write("data.txt", "1;x\n-;-\n");
+    "missingValues": ["", "-", "-99"]})");
+  files.Write("data.txt", "1;x\n-;-\n-99;y\n");
   std::string path = files.Write("datapackage.json", R"({"resources": [{"path": "data.txt", "schema": "schema.json",
     "dialect": {"delimiter": ";", "header": false}}]})");
   LoadedData loaded = LoadDataFile(path, path);
   ASSERT_NE(loaded.data, nullptr) << ProblemTexts(loaded);
-  EXPECT_EQ(loaded.data->caseCount, 2);
+  EXPECT_EQ(loaded.data->caseCount, 3);
+  EXPECT_EQ(loaded.data->Cell(0, 0)->number, 1);
   EXPECT_EQ(loaded.data->Cell(0, 1)->number, kSysMiss);
+  EXPECT_EQ(loaded.data->Cell(0, 2)->number, kSysMiss);  // a text for an empty cell, though it reads as a number
   EXPECT_EQ(std::string(loaded.data->Cell(1, 1)->text, 1), " ");
   EXPECT_EQ(loaded.data->dictionary.Variable(1)->GetMeasurementLevel(), kLevelNominal);
 }
