@@ -33,6 +33,15 @@ constexpr std::array kLevels = {LevelName{"scale", kLevelScale}, LevelName{"nomi
 
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
+// A member of an object, or null when it has none (a lookup that never
+// throws, whatever the member's type).
+const json& Member(const json& object, const char* key) {
+  static const json kNone;
+  if (!object.is_object()) return kNone;
+  auto found = object.find(key);
+  return found == object.end() ? kNone : *found;
+}
+
 // The text of a JSON value as a cell would hold it.
 std::optional<std::string> CellText(const json& value) {
   if (value.is_string()) return value.get<std::string>();
@@ -70,7 +79,7 @@ class PackageReader {
   }
 
   int FindResource() {
-    const json& resources = package_.Root().value("resources", json());
+    const json& resources = Member(package_.Root(), "resources");
     if (!resources.is_array() || resources.empty()) {
       Fail(package_, "/resources", "the data package needs a \"resources\" list with one tabular resource");
       return -1;
@@ -133,7 +142,8 @@ class PackageReader {
       if (!dialect["header"].is_boolean()) return Fail(package_, pointer + "/header", "\"header\" must be true or false");
       plan_.table.dialect.header = dialect["header"].get<bool>();
     }
-    if (dialect.value("doubleQuote", true) != true)
+    const json& doubleQuote = Member(dialect, "doubleQuote");
+    if (!doubleQuote.is_null() && doubleQuote != true)
       return Fail(package_, pointer + "/doubleQuote", "only doubled quotes are supported inside quoted values");
     return true;
   }
@@ -166,7 +176,7 @@ class PackageReader {
   }
 
   void ReadSchema() {
-    const json& fields = schema_->value("fields", json());
+    const json& fields = Member(*schema_, "fields");
     if (!fields.is_array() || fields.empty()) {
       SchemaFail("/fields", "the table schema needs a \"fields\" list");
       return;
@@ -235,14 +245,14 @@ class PackageReader {
   }
 
   bool ReadKind(const json& field, const std::string& pointer, FieldKind* kind) {
-    std::string type = field.value("type", "string");
+    const json& given = Member(field, "type");
+    std::string type = given.is_null() ? "string" : given.is_string() ? given.get<std::string>() : given.dump();
     for (const TypeName& entry : kTypes) {
       if (type != entry.name) continue;
       *kind = entry.kind;
-      std::string format = field.contains("format") && field["format"].is_string() ? field["format"].get<std::string>()
-                                                                                   : "default";
+      const json& format = Member(field, "format");
       bool dated = *kind == FieldKind::kDate || *kind == FieldKind::kDateTime || *kind == FieldKind::kTime;
-      if (dated && format != "default" && format != "any")
+      if (dated && !format.is_null() && format != "default" && format != "any")
         return SchemaFail(pointer + "/format", "only the default (ISO 8601) format of dates and times is supported");
       return true;
     }
@@ -297,7 +307,7 @@ class PackageReader {
   // Adds a labelled value (a category or a labelled missing value).
   bool AddLabel(const json& item, FieldKind kind, const std::string& pointer, VariableDefinition& definition,
                 double* number, std::string* text) {
-    const json& value = item.is_object() ? item.value("value", json()) : item;
+    const json& value = item.is_object() ? Member(item, "value") : item;
     if (!ValueOf(value, kind, pointer + (item.is_object() ? "/value" : ""), number, text)) return false;
     if (!item.is_object() || !item.contains("label")) return true;
     if (!item["label"].is_string()) return SchemaFail(pointer + "/label", "a label must be a text");
@@ -373,7 +383,7 @@ class PackageReader {
       return SchemaFail(pointer + "/measure", "\"measure\" must be \"scale\", \"nominal\" or \"ordinal\"");
     }
     bool categorical = kind == FieldKind::kString || field.contains("categories");
-    bool ordered = field.value("categoriesOrdered", false) == true;
+    bool ordered = Member(field, "categoriesOrdered") == true;
     definition.level = !categorical ? kLevelScale : ordered ? kLevelOrdinal : kLevelNominal;
     return true;
   }
@@ -446,7 +456,7 @@ class PackageReader {
         SchemaFail(pointer + "/name", "the set name " + Quoted(definition.name) + " is used twice");
         return;
       }
-    std::string type = set.value("type", "");
+    const json& type = Member(set, "type");
     if (type != "categories" && type != "dichotomies") {
       SchemaFail(pointer + "/type", "the set type must be \"categories\" or \"dichotomies\"");
       return;
@@ -464,7 +474,7 @@ class PackageReader {
   }
 
   bool ReadSetMembers(const json& set, const std::string& pointer, VariableSet::Definition& definition) {
-    const json& members = set.value("variables", json());
+    const json& members = Member(set, "variables");
     if (!members.is_array() || members.empty())
       return SchemaFail(pointer + "/variables", "a multiple-response set needs a list of \"variables\"");
     std::set<int> seen;
@@ -485,7 +495,7 @@ class PackageReader {
 
   bool ReadCountedValue(const json& set, const std::string& pointer, VariableSet::Definition& definition) {
     if (definition.type != VariableSet::kDichotomies) return true;
-    std::optional<std::string> counted = CellText(set.value("countedValue", json()));
+    std::optional<std::string> counted = CellText(Member(set, "countedValue"));
     if (!counted || counted->empty())
       return SchemaFail(pointer + "/countedValue", "a set of dichotomies needs its \"countedValue\"");
     definition.countedValue = *counted;
@@ -493,8 +503,8 @@ class PackageReader {
       if (set.contains(flag) && !set[flag].is_boolean())
         return SchemaFail(pointer + "/" + flag, std::string("\"") + flag + "\" must be true or false");
     }
-    definition.enhanced = set.value("enhanced", false);
-    definition.useCategoryLabels = set.value("useCategoryLabels", false);
+    definition.enhanced = Member(set, "enhanced") == true;
+    definition.useCategoryLabels = Member(set, "useCategoryLabels") == true;
     return true;
   }
 
@@ -509,11 +519,15 @@ class PackageReader {
     for (auto& [name, affixes] : currencies.items()) {
       auto found = std::find(kNames.begin(), kNames.end(), name);
       std::string at = "/customCurrencies/" + name;
-      if (found == kNames.end() || !affixes.is_object()) {
-        SchemaFail(at, "custom currencies are CCA to CCE, each an object with \"prefix\" and \"suffix\"");
+      const json& prefix = Member(affixes, "prefix");
+      const json& suffix = Member(affixes, "suffix");
+      if (found == kNames.end() || !affixes.is_object() || !(prefix.is_null() || prefix.is_string()) ||
+          !(suffix.is_null() || suffix.is_string())) {
+        SchemaFail(at, "custom currencies are CCA to CCE, each an object with a \"prefix\" and a \"suffix\" text");
         continue;
       }
-      CurrencyAffixes value{affixes.value("prefix", ""), affixes.value("suffix", "")};
+      CurrencyAffixes value{prefix.is_string() ? prefix.get<std::string>() : "",
+                            suffix.is_string() ? suffix.get<std::string>() : ""};
       plan_.currencies.emplace_back(static_cast<int>(found - kNames.begin()), std::move(value));
     }
   }

@@ -45,6 +45,14 @@ TEST(BadInput, IsReportedWithFileLineAndColumn) {
        "data.csv, line 1, column 2: the header names 'c' where the table schema has the field 'b'"},
       {"unsupported type", "{\"fields\": [\n{\"name\": \"a\", \"type\": \"boolean\"}]}", "a\ntrue\n",
        "datapackage.json, line 3, column 15: the field type 'boolean' is not supported"},
+      {"property of the wrong JSON type", "{\"fields\": [\n{\"name\": \"a\", \"type\": 5}]}", "a\n1\n",
+       "datapackage.json, line 3, column 15: the field type '5' is not supported"},
+      {"set of the wrong JSON type",
+       "{\"fields\": [{\"name\": \"a\"}],\n\"multipleResponseSets\": [{\"name\": \"$s\", \"type\": [1]}]}", "a\nx\n",
+       "datapackage.json, line 3, column 41: the set type must be"},
+      {"currency of the wrong JSON type",
+       "{\"fields\": [{\"name\": \"a\"}],\n\"customCurrencies\": {\"CCA\": {\"prefix\": 1}}}", "a\nx\n",
+       "datapackage.json, line 3, column 22: custom currencies are CCA to CCE"},
   };
   for (const BadInput& c : cases) {
     DataFiles files;
