@@ -72,9 +72,7 @@ void WarnAboutBadCells(const DataPlan& plan, const CsvColumns& columns, DataProb
   }
 }
 
-}  // namespace
-
-LoadedData LoadDataFile(const std::string& path, const std::string& shownName, const CsvReadOptions& options) {
+LoadedData Load(const std::string& path, const std::string& shownName, const CsvReadOptions& options) {
   LoadedData loaded;
   DataPlan plan;
   std::string packagePath, shownPackage;
@@ -101,4 +99,16 @@ LoadedData LoadDataFile(const std::string& path, const std::string& shownName, c
   data->file = shownName;
   loaded.data = std::move(data);
   return loaded;
+}
+
+}  // namespace
+
+LoadedData LoadDataFile(const std::string& path, const std::string& shownName, const CsvReadOptions& options) {
+  try {
+    return Load(path, shownName, options);
+  } catch (const std::bad_alloc&) {
+    LoadedData failed;
+    failed.problems.Error(shownName, "the data do not fit in memory");
+    return failed;
+  }
 }
