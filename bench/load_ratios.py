@@ -25,7 +25,7 @@ for line in open(result_path + ".proc.tsv"):
         rss[fields[0]].append(float(fields[3]) * 1024)
 
 ours = seconds["ours"]
-print("| peer | rounds | median load s | ours / peer (median of rounds) | peak RSS MiB | RSS / columns |")
+print("| peer | rounds | median load s | ours / peer (median of rounds) | peak RSS MiB | peak RSS / COLUMN_BYTES |")
 print("|---|---|---|---|---|---|")
 for peer in sorted(seconds):
     rounds = seconds[peer]

@@ -135,10 +135,10 @@ class BlockParser {
     const int cells = targets_.cells[static_cast<std::size_t>(c)];
     char* cell = targets_.columns[static_cast<std::size_t>(c)][(block_.firstRow + r) * cells].text;
     std::memset(cell, ' ', static_cast<std::size_t>(cells) * sizeof(OBS));
-    if (length <= cells * static_cast<int>(sizeof(OBS)))
-      std::memcpy(cell, text.data(), text.size());
-    else
+    if (length > cells * static_cast<int>(sizeof(OBS)))
       result_.wideTexts[static_cast<std::size_t>(c)].push_back(WideText{block_.firstRow + r, std::string(text)});
+    else if (length > 0)
+      std::memcpy(cell, text.data(), text.size());
   }
 
   void FieldCountFault(long line, int found) {

@@ -1,6 +1,7 @@
 #include "engine/data/DataSourceView.h"
 
-#include "engine/data/CaseIterator.h"
+#include "engine/data/PlainCaseIterator.h"
+#include "engine/data/SplitCaseIterator.h"
 
 int DataSourceView::FindVarIndex(const char* name, int start) const {
   if (!name) return -1;

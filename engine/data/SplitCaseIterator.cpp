@@ -1,13 +1,4 @@
-#include "engine/data/CaseIterator.h"
-
-int PlainCaseIterator::NextCase() {
-  if (!cursor_.HasNext()) {
-    cursor_.MoveToEnd();  // no case is current any more
-    return 0;
-  }
-  cursor_.MoveToNext();
-  return 1;
-}
+#include "engine/data/SplitCaseIterator.h"
 
 int SplitCaseIterator::NextCase() {
   if (!cursor_.HasNext()) {
