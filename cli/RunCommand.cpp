@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "ParserMessage.h"
 #include "engine/session/CommandFileRun.h"
 
 namespace {
@@ -13,6 +14,12 @@ bool SplitDataSets(RunArguments& arguments) {
     std::size_t equal = entry.find('=');
     if (equal == std::string::npos || equal == 0 || equal + 1 == entry.size()) {
       std::cerr << "ggraph: --dataset needs NAME=PATH, got '" << entry << "'\n";
+      return false;
+    }
+    std::string name = entry.substr(0, equal);
+    int verdict = ValidateVEXAName(name.c_str());
+    if (verdict >= 3 && verdict != 100) {
+      std::cerr << "ggraph: --dataset: '" << name << "' is not a valid data set name\n";
       return false;
     }
     arguments.options.dataSets.emplace_back(entry.substr(0, equal), entry.substr(equal + 1));

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "cli/DescribeCommand.h"
 #include "cli/RunCommand.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,12 @@ int main(int argc, char** argv) {
   runCommand->add_flag("--thin-client", run.options.thinClient, "The engine serves a thin client");
   runCommand->add_flag("--debug", run.options.debug, "Show debug lines");
 
+  DescribeArguments describe;
+  CLI::App* describeCommand = app.add_subcommand("describe", "Show the dictionary a data file yields");
+  describeCommand->add_option("--data", describe.dataPath, "The data file (datapackage.json, its folder, or .csv)")
+      ->required();
+  describeCommand->add_flag("--json", describe.json, "Write the dictionary as JSON");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -35,5 +42,6 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   if (runCommand->parsed()) return RunCommandFile(run);
+  if (describeCommand->parsed()) return DescribeDataFile(describe);
   return kExitUsage;
 }

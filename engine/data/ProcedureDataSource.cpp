@@ -1,20 +1,39 @@
 #include "ProcedureDataSource.h"
 
 #include "WorkAreas.h"
+#include "engine/data/DataCatalog.h"
+#include "engine/data/DataSourceView.h"
+#include "engine/session/EngineSession.h"
 
-// The working data arrive with the data dictionary; until then the procedure
+// The working data seen by one procedure. Without working data the procedure
 // sees a data source without variables or cases.
-struct ProcedureDataSource::Rep {};
+struct ProcedureDataSource::Rep {
+  std::unique_ptr<DataSourceView> view;
+  bool fatalError = false;
+};
 
-ProcedureDataSource::ProcedureDataSource() : rep_(std::make_unique<Rep>()) {}
+ProcedureDataSource::ProcedureDataSource() : rep_(std::make_unique<Rep>()) {
+  EngineSession* session = EngineSession::Current();
+  DataCatalog::Opened opened = session ? session->Data().OpenWorkingData() : DataCatalog::Opened{};
+  rep_->fatalError = opened.failed;
+  auto data = opened.data ? opened.data : std::make_shared<const CaseData>();
+  rep_->view = std::make_unique<DataSourceView>(std::move(data), true);
+}
+
 ProcedureDataSource::~ProcedureDataSource() = default;
 
-bool ProcedureDataSource::FatalError() const { return false; }
+bool ProcedureDataSource::FatalError() const { return rep_->fatalError; }
 void* ProcedureDataSource::Workspace() const { return pvGetCmnWrk(); }
-int ProcedureDataSource::ColumnCount() const { return 0; }
-VEXA_Variable* ProcedureDataSource::GetVariable(int) const { return nullptr; }
-int ProcedureDataSource::FindVarIndex(const char*, int) const { return -1; }
-int ProcedureDataSource::GetWeightVarIndex() const { return -1; }
-VEXA_InputCaseIterator* ProcedureDataSource::CreateCaseIterator(int) { return nullptr; }
-int ProcedureDataSource::GetSplitVarCount() const { return 0; }
-int ProcedureDataSource::GetSplitVarIndex(int) const { return -1; }
+int ProcedureDataSource::ColumnCount() const { return rep_->view->ColumnCount(); }
+VEXA_Variable* ProcedureDataSource::GetVariable(int column) const { return rep_->view->GetVariable(column); }
+int ProcedureDataSource::FindVarIndex(const char* name, int start) const { return rep_->view->FindVarIndex(name, start); }
+int ProcedureDataSource::GetWeightVarIndex() const { return rep_->view->GetWeightVarIndex(); }
+VEXA_InputCaseIterator* ProcedureDataSource::CreateCaseIterator(int flags) {
+  return rep_->view->CreateCaseIterator(flags);
+}
+int ProcedureDataSource::GetSplitVarCount() const { return rep_->view->GetSplitVarCount(); }
+int ProcedureDataSource::GetSplitVarIndex(int i) const { return rep_->view->GetSplitVarIndex(i); }
+int ProcedureDataSource::GetVariableSetCount() const { return rep_->view->GetVariableSetCount(); }
+const VariableSet* ProcedureDataSource::GetVariableSet(int i) const { return rep_->view->GetVariableSet(i); }
+long ProcedureDataSource::GetCaseCount() const { return rep_->view->GetCaseCount(); }
+const OBS* ProcedureDataSource::GetColumnCells(int column) const { return rep_->view->GetColumnCells(column); }

@@ -1,6 +1,6 @@
 #include "UserCaseFileSpec.h"
 
-#include "VexaText.h"
+#include "engine/data/DataCatalog.h"
 #include "engine/session/EngineSession.h"
 
 bool UserCaseFileSpec::Init(const char* handle, bool /*forOutput*/, bool /*allowNew*/) {
@@ -8,8 +8,5 @@ bool UserCaseFileSpec::Init(const char* handle, bool /*forOutput*/, bool /*allow
   workingFile_ = handle_ == "*";
   if (workingFile_) return true;
   EngineSession* session = EngineSession::Current();
-  if (!session) return false;
-  for (const auto& [name, path] : session->Options().dataSets)
-    if (VEXAMBstricmp_A(name.c_str(), handle_.c_str()) == 0) return true;
-  return false;
+  return session && session->Data().HasDataSet(handle_);
 }

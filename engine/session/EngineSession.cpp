@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "../data/DataCatalog.h"
 #include "../input/CommandInput.h"
 #include "../output/OutputDocument.h"
 #include "EngineErrors.h"
@@ -30,6 +31,11 @@ EngineSession* EngineSession::Current() { return g_current; }
 ModuleLoader& EngineSession::Module() {
   if (!module_) module_ = std::make_unique<ModuleLoader>(ModuleLoader::DefaultPath());
   return *module_;
+}
+
+DataCatalog& EngineSession::Data() {
+  if (!data_) data_ = std::make_unique<DataCatalog>(options_.dataPath, options_.dataSets);
+  return *data_;
 }
 
 void EngineSession::Run(CommandInput& input) {

@@ -5,6 +5,7 @@
 #include "EngineOptions.h"
 
 class CommandInput;
+class DataCatalog;
 class ModuleLoader;
 class OutputDocument;
 
@@ -32,6 +33,8 @@ class EngineSession {
   // Folder that relative file names are taken from.
   const std::string& BaseFolder() const { return baseFolder_; }
   void SetBaseFolder(std::string folder) { baseFolder_ = std::move(folder); }
+  // The working data and the named data sets, loaded on first use.
+  DataCatalog& Data();
 
  private:
   void Dispatch(const std::string& name);
@@ -42,5 +45,6 @@ class EngineSession {
   CommandInput* input_ = nullptr;
   std::string baseFolder_ = ".";
   std::unique_ptr<ModuleLoader> module_;
+  std::unique_ptr<DataCatalog> data_;
   EngineSession* previous_;
 };

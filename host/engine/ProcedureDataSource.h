@@ -24,6 +24,10 @@ class ProcedureDataSource : public VEXA_DataSource {
   VEXA_InputCaseIterator* CreateCaseIterator(int flags) override;
   int GetSplitVarCount() const override;
   int GetSplitVarIndex(int i) const override;
+  int GetVariableSetCount() const override;
+  const VariableSet* GetVariableSet(int i) const override;
+  long GetCaseCount() const override;
+  const OBS* GetColumnCells(int column) const override;
 
  private:
   struct Rep;

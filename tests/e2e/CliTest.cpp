@@ -1,27 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 #include <fstream>
 
+#include "tests/support/RunCli.h"
+
 namespace {
-
-struct CliResult {
-  int status;
-  std::string output;
-};
-
-CliResult RunCli(const std::string& arguments) {
-  std::string command = std::string(GGRAPH_CLI) + " " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string output;
-  std::array<char, 4096> buffer{};
-  while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), n);
-  int status = pclose(pipe);
-  return CliResult{WEXITSTATUS(status), output};
-}
 
 std::string WriteTemp(const std::string& name, const std::string& text) {
   std::string path = ::testing::TempDir() + name;

@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+struct DescribeArguments {
+  std::string dataPath;
+  bool json = false;
+};
+
+// Prints the dictionary a data file yields; its faults and warnings go to
+// standard error. 0 when the file can be used, 1 when it cannot.
+int DescribeDataFile(const DescribeArguments& arguments);

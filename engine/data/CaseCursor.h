@@ -1,0 +1,25 @@
+#pragma once
+#include <vector>
+
+#include "engine/data/CaseData.h"
+
+// A position in the cases of a loaded data set: before the first case, on a
+// case, or past the last.
+class CaseCursor {
+ public:
+  explicit CaseCursor(const CaseData& data);
+
+  long Row() const { return row_; }
+  bool HasNext() const { return row_ + 1 < data_.caseCount; }
+  void MoveToNext() { ++row_; }
+  void MoveToEnd() { row_ = data_.caseCount; }
+  // The cells of a column in a row; null for a column that does not exist.
+  const OBS* CellAt(int column, long row) const;
+  // True when the two rows hold the same values in every given column.
+  bool SameValues(const std::vector<int>& columns, long rowA, long rowB) const;
+
+ private:
+  const CaseData& data_;
+  std::vector<int> cells_;  // cells per case of each column
+  long row_ = -1;
+};

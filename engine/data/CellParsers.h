@@ -1,0 +1,68 @@
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+// Converters from the text of a CSV cell to the number stored in the cell.
+// Each returns false when the text is not a value of its kind.
+
+// A decimal number such as -12.5, 3e-4 or .5 (no blanks, no "inf" or "nan").
+// decimals receives the number of digits after the decimal point.
+bool ParseNumberText(std::string_view text, double* value, int* decimals);
+// yyyy-mm-dd, as seconds since 1970-01-01.
+bool ParseDateText(std::string_view text, double* value);
+// hh:mm or hh:mm:ss with optional fractions of a second, as seconds.
+bool ParseTimeText(std::string_view text, double* value);
+// A date, "T" or a blank, a time and an optional "Z", as seconds since 1970-01-01.
+bool ParseDateTimeText(std::string_view text, double* value);
+
+// The parts of a decimal number written [-+]digits[.digits], as far as they
+// could be read exactly.
+struct PlainDecimal {
+  std::uint64_t mantissa = 0;  // at most 19 significant digits
+  int exponent = 0;            // of ten
+  int fraction = 0;            // digits after the point
+  bool negative = false;
+  bool exact = true;  // false when digits were left out of the mantissa
+  bool anyDigit = false;
+};
+
+// Reads a plain decimal from p and returns where it stopped.
+inline const char* ScanPlainDecimal(const char* p, const char* end, PlainDecimal* d) {
+  constexpr int kMaxDigits = 19;
+  int digits = 0;
+  d->negative = p < end && *p == '-';
+  if (p < end && (*p == '-' || *p == '+')) ++p;
+  for (; p < end && static_cast<unsigned>(*p - '0') < 10; ++p) {
+    d->anyDigit = true;
+    if (digits < kMaxDigits) {
+      d->mantissa = d->mantissa * 10 + static_cast<unsigned>(*p - '0');
+      digits += d->mantissa != 0;
+    } else {
+      d->exact = false;
+    }
+  }
+  if (p < end && *p == '.') {
+    for (++p; p < end && static_cast<unsigned>(*p - '0') < 10; ++p, ++d->fraction) {
+      d->anyDigit = true;
+      if (digits < kMaxDigits) {
+        d->mantissa = d->mantissa * 10 + static_cast<unsigned>(*p - '0');
+        digits += d->mantissa != 0;
+        --d->exponent;
+      } else {
+        d->exact = false;
+      }
+    }
+  }
+  return p;
+}
+
+// The value, when one correctly rounded operation on exact doubles gives it.
+inline bool PlainDecimalValue(const PlainDecimal& d, double* value) {
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (!d.anyDigit || !d.exact || d.mantissa > (std::uint64_t{1} << 53) || d.exponent < -22) return false;
+  double result = static_cast<double>(d.mantissa);
+  if (d.exponent < 0) result /= kPowersOfTen[-d.exponent];
+  *value = d.negative ? -result : result;
+  return true;
+}

@@ -1,0 +1,185 @@
+#include "engine/data/CsvBlockParser.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "engine/data/CellParsers.h"
+#include "engine/data/CsvFieldScanner.h"
+
+namespace {
+
+bool IsNullText(const CsvField& field, std::string_view text) {
+  return std::find(field.nullTexts.begin(), field.nullTexts.end(), text) != field.nullTexts.end();
+}
+
+// Reads a non-empty cell of a numeric kind; false when it is no such value.
+bool ParseValue(FieldKind kind, std::string_view text, double* value, int* decimals) {
+  switch (kind) {
+    case FieldKind::kNumber:
+      return ParseNumberText(text, value, decimals);
+    case FieldKind::kInteger:
+      return ParseNumberText(text, value, decimals) && *value == std::trunc(*value);
+    case FieldKind::kDate:
+      return ParseDateText(text, value);
+    case FieldKind::kDateTime:
+      return ParseDateTimeText(text, value);
+    case FieldKind::kTime:
+      return ParseTimeText(text, value);
+    case FieldKind::kString:
+      break;
+  }
+  return false;
+}
+
+// A text that stands for an empty cell but would read as a number must be
+// looked for before the number is read.
+bool HasNumericNullText(const CsvField& field) {
+  double value;
+  int decimals;
+  return std::any_of(field.nullTexts.begin(), field.nullTexts.end(),
+                     [&](const std::string& text) { return ParseNumberText(text, &value, &decimals); });
+}
+
+class BlockParser {
+ public:
+  BlockParser(const CsvTable& table, const CsvBlock& block, long rows, const ColumnTargets& targets)
+      : table_(table), block_(block), rows_(rows), targets_(targets) {
+    result_.stats.resize(table.fields.size());
+    result_.wideTexts.resize(table.fields.size());
+    for (const CsvField& field : table.fields) numericNullTexts_.push_back(HasNumericNullText(field));
+  }
+
+  CsvBlockResult Parse(const char* begin, const char* end) {
+    const CsvDialect& dialect = table_.dialect;
+    CsvFieldScanner scanner(begin, end, dialect.delimiter, dialect.quote, block_.firstLine);
+    const int fields = static_cast<int>(table_.fields.size());
+    for (long r = 0; r < rows_ && !result_.fault; ++r) {
+      for (int c = 0; c < fields && !result_.fault; ++c) {
+        long line = scanner.Line();
+        CsvFieldScanner::Stop stop;
+        if (!ReadPlainNumber(scanner, c, r, &stop)) {
+          std::string_view text;
+          stop = scanner.Next(&text);
+          if (stop == CsvFieldScanner::Stop::kError) {
+            Fault(scanner.ErrorLine(), c + 1, scanner.Error());
+            break;
+          }
+          Store(c, r, text, line);
+        }
+        if (stop == CsvFieldScanner::Stop::kRowEnd && c + 1 < fields) FieldCountFault(line, c + 1);
+        if (stop == CsvFieldScanner::Stop::kDelimiter && c + 1 == fields) ExtraFieldsFault(scanner, line);
+      }
+    }
+    return std::move(result_);
+  }
+
+ private:
+  // The common case of a numeric cell, read without looking at it twice.
+  bool ReadPlainNumber(CsvFieldScanner& scanner, int c, long r, CsvFieldScanner::Stop* stop) {
+    FieldKind kind = table_.fields[static_cast<std::size_t>(c)].kind;
+    if ((kind != FieldKind::kNumber && kind != FieldKind::kInteger) || numericNullTexts_[static_cast<std::size_t>(c)])
+      return false;
+    double value;
+    int decimals, length;
+    if (!scanner.NextPlainNumber(kind == FieldKind::kInteger, &value, &decimals, &length, stop)) return false;
+    targets_.columns[static_cast<std::size_t>(c)][block_.firstRow + r].number = value;
+    ColumnStats& stats = result_.stats[static_cast<std::size_t>(c)];
+    stats.maxDecimals = std::max(stats.maxDecimals, decimals);
+    stats.maxLength = std::max(stats.maxLength, length);
+    return true;
+  }
+
+  void Store(int c, long r, std::string_view text, long line) {
+    const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
+    if (field.kind == FieldKind::kString)
+      StoreText(c, r, text, line);
+    else
+      targets_.columns[static_cast<std::size_t>(c)][block_.firstRow + r].number = Convert(c, text, line);
+  }
+
+  double Convert(int c, std::string_view text, long line) {
+    if (text.empty()) return kSysMiss;
+    const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
+    ColumnStats& stats = result_.stats[static_cast<std::size_t>(c)];
+    double value;
+    int decimals = 0;
+    if (numericNullTexts_[static_cast<std::size_t>(c)] && IsNullText(field, text)) return kSysMiss;
+    if (ParseValue(field.kind, text, &value, &decimals)) {
+      stats.maxDecimals = std::max(stats.maxDecimals, decimals);
+      stats.maxLength = std::max(stats.maxLength, static_cast<int>(text.size()));
+      return value;
+    }
+    if (IsNullText(field, text)) return kSysMiss;
+    if (stats.badCells++ == 0) {
+      stats.firstBadLine = line;
+      stats.firstBadText = text;
+    }
+    return kSysMiss;
+  }
+
+  void StoreText(int c, long r, std::string_view text, long line) {
+    const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
+    if (!text.empty() && IsNullText(field, text)) text = {};
+    int length = static_cast<int>(text.size());
+    int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
+    if (length > limit) {
+      Fault(line, c + 1,
+            "the value '" + std::string(text) + "' is " + std::to_string(length) + " bytes long, longer than " +
+                (field.declaredWidth > 0 ? "the width " : "the widest string value, ") + std::to_string(limit) +
+                ", of the string variable " + field.name);
+      return;
+    }
+    ColumnStats& stats = result_.stats[static_cast<std::size_t>(c)];
+    stats.maxLength = std::max(stats.maxLength, length);
+    const int cells = targets_.cells[static_cast<std::size_t>(c)];
+    char* cell = targets_.columns[static_cast<std::size_t>(c)][(block_.firstRow + r) * cells].text;
+    std::memset(cell, ' ', static_cast<std::size_t>(cells) * sizeof(OBS));
+    if (length > cells * static_cast<int>(sizeof(OBS)))
+      result_.wideTexts[static_cast<std::size_t>(c)].push_back(WideText{block_.firstRow + r, std::string(text)});
+    else if (length > 0)
+      std::memcpy(cell, text.data(), text.size());
+  }
+
+  void FieldCountFault(long line, int found) {
+    Fault(line, found + 1, "expected " + std::to_string(table_.fields.size()) + " fields, found " + std::to_string(found));
+  }
+
+  void ExtraFieldsFault(CsvFieldScanner& scanner, long line) {
+    int found = static_cast<int>(table_.fields.size());
+    std::string_view text;
+    CsvFieldScanner::Stop stop;
+    do {
+      stop = scanner.Next(&text);
+      ++found;
+    } while (stop == CsvFieldScanner::Stop::kDelimiter);
+    Fault(line, static_cast<int>(table_.fields.size()) + 1,
+          "expected " + std::to_string(table_.fields.size()) + " fields, found " + std::to_string(found));
+  }
+
+  void Fault(long line, int column, std::string text) { result_.fault = CsvFault{line, column, std::move(text)}; }
+
+  const CsvTable& table_;
+  const CsvBlock& block_;
+  long rows_;
+  const ColumnTargets& targets_;
+  std::vector<bool> numericNullTexts_;  // per column: a null text reads as a number
+  CsvBlockResult result_;
+};
+
+}  // namespace
+
+void ColumnStats::Merge(const ColumnStats& later) {
+  maxDecimals = std::max(maxDecimals, later.maxDecimals);
+  maxLength = std::max(maxLength, later.maxLength);
+  if (badCells == 0 && later.badCells > 0) {
+    firstBadLine = later.firstBadLine;
+    firstBadText = later.firstBadText;
+  }
+  badCells += later.badCells;
+}
+
+CsvBlockResult ParseCsvBlock(const CsvTable& table, const char* begin, const char* end, const CsvBlock& block,
+                             long rows, const ColumnTargets& targets) {
+  return BlockParser(table, block, rows, targets).Parse(begin, end);
+}

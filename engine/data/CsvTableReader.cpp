@@ -1,0 +1,94 @@
+#include "engine/data/CsvTableReader.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+
+#include "engine/data/CsvRowMap.h"
+#include "engine/data/ParallelBlocks.h"
+
+namespace {
+
+int CellsFor(const CsvField& field) {
+  if (field.kind != FieldKind::kString) return 1;
+  return ObsCellsForWidth(field.declaredWidth > 0 ? field.declaredWidth : std::max(1, field.expectedWidth));
+}
+
+// Gives a string column more cells per row and stores the values that did
+// not fit before.
+ObsBuffer WidenColumn(const ObsBuffer& column, int oldCells, int cells, long rows,
+                      const std::vector<CsvBlockResult>& results, std::size_t field) {
+  ObsBuffer wider(static_cast<std::size_t>(rows * cells));
+  for (long r = 0; r < rows; ++r) {
+    OBS* to = wider.data() + r * cells;
+    std::memset(to, ' ', static_cast<std::size_t>(cells) * sizeof(OBS));
+    std::memcpy(to, column.data() + r * oldCells, static_cast<std::size_t>(oldCells) * sizeof(OBS));
+  }
+  for (const CsvBlockResult& result : results)
+    for (const WideText& wide : result.wideTexts[field])
+      std::memcpy(wider.data() + wide.row * cells, wide.text.data(), wide.text.size());
+  return wider;
+}
+
+const CsvFault* EarliestFault(const std::vector<CsvBlockResult>& results) {
+  const CsvFault* earliest = nullptr;
+  for (const CsvBlockResult& result : results)
+    if (result.fault && (!earliest || result.fault->line < earliest->line)) earliest = &*result.fault;
+  return earliest;
+}
+
+}  // namespace
+
+bool ReadCsvTable(const FileReader& file, const CsvTable& table, const CsvHeader& header, const CsvReadOptions& options,
+                  CsvColumns* out, DataProblems& problems) {
+  const int workers = options.workers > 0 ? options.workers : LoadThreads();
+  CsvRowMap map = MapCsvRows(file, header.dataStart, header.dataEnd, header.firstDataLine, table.dialect.quote,
+                             options.blockBytes, workers);
+  if (map.readFailed) {
+    problems.Error(table.shownName, "the file cannot be read");
+    return false;
+  }
+  const std::size_t fields = table.fields.size();
+  out->rows = map.rows;
+  out->columns.resize(fields);
+  ColumnTargets targets;
+  for (std::size_t c = 0; c < fields; ++c) {
+    targets.cells.push_back(CellsFor(table.fields[c]));
+    out->columns[c] = ObsBuffer(static_cast<std::size_t>(map.rows * targets.cells[c]));
+    targets.columns.push_back(out->columns[c].data());
+  }
+  std::vector<CsvBlockResult> results(map.blocks.size());
+  std::vector<std::vector<char>> buffers(static_cast<std::size_t>(workers));
+  std::atomic<bool> readFailed{false};
+  ParallelBlocks(map.blocks.size(), workers, [&](std::size_t k, int worker) {
+    const CsvBlock& block = map.blocks[k];
+    long rows = (k + 1 < map.blocks.size() ? map.blocks[k + 1].firstRow : map.rows) - block.firstRow;
+    std::vector<char>& text = buffers[static_cast<std::size_t>(worker)];
+    if (!file.Read(block.begin, block.end - block.begin, text)) {
+      readFailed = true;
+      return;
+    }
+    results[k] = ParseCsvBlock(table, text.data(), text.data() + text.size(), block, rows, targets);
+  });
+  if (readFailed) {
+    problems.Error(table.shownName, "the file cannot be read");
+    return false;
+  }
+  if (const CsvFault* fault = EarliestFault(results)) {
+    problems.Error(DataProblems::Where(table.shownName, fault->line, fault->column), fault->text);
+    return false;
+  }
+  out->stats.assign(fields, ColumnStats{});
+  out->stringWidths.assign(fields, 0);
+  for (const CsvBlockResult& result : results)
+    for (std::size_t c = 0; c < fields; ++c) out->stats[c].Merge(result.stats[c]);
+  for (std::size_t c = 0; c < fields; ++c) {
+    const CsvField& field = table.fields[c];
+    if (field.kind != FieldKind::kString) continue;
+    out->stringWidths[c] = field.declaredWidth > 0 ? field.declaredWidth : std::max(1, out->stats[c].maxLength);
+    int cells = ObsCellsForWidth(out->stringWidths[c]);
+    if (cells > targets.cells[c])
+      out->columns[c] = WidenColumn(out->columns[c], targets.cells[c], cells, map.rows, results, c);
+  }
+  return true;
+}

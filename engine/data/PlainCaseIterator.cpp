@@ -1,0 +1,10 @@
+#include "engine/data/PlainCaseIterator.h"
+
+int PlainCaseIterator::NextCase() {
+  if (!cursor_.HasNext()) {
+    cursor_.MoveToEnd();  // no case is current any more
+    return 0;
+  }
+  cursor_.MoveToNext();
+  return 1;
+}
