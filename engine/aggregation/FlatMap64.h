@@ -31,6 +31,7 @@ class FlatMap64 {
     keys_.assign(16, 0);
     values_.assign(16, -1);
     mask_ = 15;
+    shift_ = 60;
     size_ = 0;
   }
 
@@ -42,8 +43,11 @@ class FlatMap64 {
   }
 
  private:
+  // Folds the high half in first: doubles that hold whole numbers differ
+  // only in their high bits.
   std::size_t Slot(std::uint64_t key) const {
-    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & mask_;
+    key ^= key >> 29;
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
   }
 
   void Rehash(std::size_t capacity) {
@@ -54,6 +58,8 @@ class FlatMap64 {
     keys_.assign(capacity, 0);
     values_.assign(capacity, -1);
     mask_ = capacity - 1;
+    shift_ = 64;
+    for (std::size_t c = capacity; c > 1; c >>= 1) --shift_;
     size_ = 0;
     for (std::size_t i = 0; i < values.size(); ++i)
       if (values[i] >= 0) Insert(keys[i], values[i]);
@@ -62,5 +68,6 @@ class FlatMap64 {
   std::vector<std::uint64_t> keys_;
   std::vector<int> values_;  // -1 marks an empty slot
   std::size_t mask_ = 0;
+  unsigned shift_ = 64;  // 64 - log2(capacity): the product's top bits pick the slot
   std::size_t size_ = 0;
 };

@@ -4,6 +4,7 @@
 // and copies their results, then resets for the next group.
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,6 +40,7 @@ struct CubeSpec {
   bool categoryStatistics = false;  // AddCategoryStatistics with the first break variable
   bool notListwise = false;
   bool duplicates = false;  // SetComputingCounts on the first break variable's dimension
+  std::function<bool(long caseNumber)> keep;  // a filter: cases it rejects are not added
 };
 
 struct CubeRun {
@@ -96,7 +98,7 @@ inline CubeRun RunCube(VEXA_DataSource& source, CubeSpec spec) {
       writeGroup();
       continue;
     }
-    table.AddNewCase();
+    if (!spec.keep || spec.keep(cases->GetCaseNumber())) table.AddNewCase();
   }
   writeGroup();
   return run;
