@@ -3,6 +3,7 @@
 #include "VEXA_InputCaseIterator.h"
 
 #include "engine/aggregation/CaseRecorder.h"
+#include "engine/aggregation/ChunkWorker.h"
 #include "engine/aggregation/ColumnCatalog.h"
 #include "engine/aggregation/Cube.h"
 #include "engine/data/CaseColumnAccess.h"
@@ -21,10 +22,14 @@ struct AggregationTable::Rep {
   explicit Rep(VEXA_InputCaseIterator* cases, bool notListwise)
       : cases(cases), notListwise(notListwise), recorder(cases) {}
 
+  // Hands the cases recorded so far to the worker.
+  void PostChunk() { worker->Post(recorder.TakeChunk()); }
+
   VEXA_InputCaseIterator* cases;
   bool notListwise;
   CaseRecorder recorder;
   std::unique_ptr<Cube> cube;
+  std::unique_ptr<ChunkWorker> worker;  // after the cube: stops before it goes
   std::vector<CubeAggregator*> aggregators;
   std::int64_t runStart = 0;
 };
@@ -43,8 +48,11 @@ AggregationCube* AggregationTable::CreateCube() {
     if (nextRow_ > rep_->runStart) rep_->recorder.AddRun(rep_->runStart, nextRow_ - rep_->runStart);
     rep_->runStart = nextRow_;
     runLimit_ = nextRow_;  // the next case starts a new run
-    rep_->recorder.Flush(*rep_->cube);
+    rep_->PostChunk();
+    rep_->worker->Drain();
   });
+  rep_->worker = std::make_unique<ChunkWorker>(
+      [rep = rep_.get()](const CaseChunk& chunk) { rep->recorder.Process(chunk, *rep->cube); });
   return rep_->cube.get();
 }
 
@@ -58,11 +66,11 @@ void AggregationTable::AddCaseSlowly() {
   }
   if (currentRow_ == &kNoRow) {
     recorder.CaptureCurrentCase();
-    if (recorder.PendingRows() >= kChunkRows) recorder.Flush(*cube);
+    if (recorder.PendingRows() >= kChunkRows) rep_->PostChunk();
     return;
   }
   if (nextRow_ > rep_->runStart) recorder.AddRun(rep_->runStart, nextRow_ - rep_->runStart);
-  if (recorder.PendingRows() >= kChunkRows) recorder.Flush(*cube);
+  if (recorder.PendingRows() >= kChunkRows) rep_->PostChunk();
   const std::int64_t row = *currentRow_;
   if (row < 0) {  // no current case
     rep_->runStart = nextRow_ = runLimit_ = 0;
@@ -74,6 +82,7 @@ void AggregationTable::AddCaseSlowly() {
 }
 
 void AggregationTable::ResetAggregator() {
+  if (rep_->worker) rep_->worker->Drain();
   rep_->recorder.Clear();
   rep_->runStart = nextRow_ = runLimit_ = 0;
   if (rep_->cube) rep_->cube->Clear();

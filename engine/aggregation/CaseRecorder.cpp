@@ -17,41 +17,46 @@ const std::int64_t* CaseRecorder::RowAddress() const {
 
 void CaseRecorder::Bind(std::vector<SlotColumn> slots) {
   slots_ = std::move(slots);
-  captured_.assign(slots_.size(), {});
+  Clear();
 }
 
 void CaseRecorder::AddRun(std::int64_t first, std::int64_t count) {
-  runs_.emplace_back(first, count);
-  pending_ += count;
+  current_.runs.emplace_back(first, count);
+  current_.rows += count;
 }
 
 void CaseRecorder::CaptureCurrentCase() {
   for (std::size_t s = 0; s < slots_.size(); ++s) {
     const OBS* cells = cases_ ? cases_->GetObsPointer(slots_[s].column) : nullptr;
-    std::vector<OBS>& out = captured_[s];
+    std::vector<OBS>& out = current_.captured[s];
     if (cells != nullptr) {
       out.insert(out.end(), cells, cells + slots_[s].cells);
     } else {  // no such cell: system-missing
       out.resize(out.size() + slots_[s].cells, OBS{kSysMiss});
     }
   }
-  ++pending_;
+  ++current_.rows;
 }
 
-void CaseRecorder::Flush(Cube& cube) {
-  if (pending_ == 0) return;
-  if (runs_.empty()) {
-    FlushCaptured(cube);
-  } else {
-    FlushRuns(cube);
-  }
+CaseChunk CaseRecorder::TakeChunk() {
+  CaseChunk chunk = std::move(current_);
   Clear();
+  return chunk;
 }
 
-void CaseRecorder::FlushRuns(Cube& cube) {
+void CaseRecorder::Process(const CaseChunk& chunk, Cube& cube) const {
+  if (chunk.rows == 0) return;
+  if (chunk.runs.empty()) {
+    ProcessCaptured(chunk, cube);
+  } else {
+    ProcessRuns(chunk, cube);
+  }
+}
+
+void CaseRecorder::ProcessRuns(const CaseChunk& chunk, Cube& cube) const {
   CaseBatch batch;
   batch.slots.resize(slots_.size());
-  for (auto [first, count] : runs_) {
+  for (auto [first, count] : chunk.runs) {
     while (count > 0) {
       std::int64_t rows = std::min<std::int64_t>(count, CaseBatch::kRows);
       for (std::size_t s = 0; s < slots_.size(); ++s) {
@@ -67,19 +72,19 @@ void CaseRecorder::FlushRuns(Cube& cube) {
   }
 }
 
-void CaseRecorder::FlushCaptured(Cube& cube) {
+void CaseRecorder::ProcessCaptured(const CaseChunk& chunk, Cube& cube) const {
   CaseBatch batch;
   batch.slots.resize(slots_.size());
-  for (std::int64_t first = 0; first < pending_; first += CaseBatch::kRows) {
-    batch.rows = static_cast<int>(std::min<std::int64_t>(pending_ - first, CaseBatch::kRows));
+  for (std::int64_t first = 0; first < chunk.rows; first += CaseBatch::kRows) {
+    batch.rows = static_cast<int>(std::min<std::int64_t>(chunk.rows - first, CaseBatch::kRows));
     for (std::size_t s = 0; s < slots_.size(); ++s)
-      batch.slots[s] = ColumnView{captured_[s].data() + first * slots_[s].cells, slots_[s].cells};
+      batch.slots[s] = ColumnView{chunk.captured[s].data() + first * slots_[s].cells, slots_[s].cells};
     cube.AddBatch(batch);
   }
 }
 
 void CaseRecorder::Clear() {
-  runs_.clear();
-  for (std::vector<OBS>& cells : captured_) cells.clear();
-  pending_ = 0;
+  current_.runs.clear();
+  current_.captured.assign(slots_.size(), {});
+  current_.rows = 0;
 }

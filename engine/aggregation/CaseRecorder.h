@@ -15,9 +15,17 @@ struct SlotColumn {
   int cells;
 };
 
-// Keeps the cases added since the last flush: as runs of row numbers when
-// the iterator's store can be read in bulk, else as copies of the cells of
-// the columns the cube reads. Flush hands them to the cube in batches.
+// Recorded cases: runs of row numbers of the iterator's store, or copies of
+// the cells of the columns the cube reads.
+struct CaseChunk {
+  std::vector<std::pair<std::int64_t, std::int64_t>> runs;  // first row, count
+  std::vector<std::vector<OBS>> captured;                   // per slot
+  std::int64_t rows = 0;
+};
+
+// Keeps the cases added since the last chunk was taken: as runs when the
+// iterator's store can be read in bulk, else by copying cells case by case.
+// Process hands a chunk to the cube in batches.
 class CaseRecorder {
  public:
   explicit CaseRecorder(VEXA_InputCaseIterator* cases);
@@ -28,19 +36,20 @@ class CaseRecorder {
 
   void AddRun(std::int64_t first, std::int64_t count);
   void CaptureCurrentCase();
-  std::int64_t PendingRows() const { return pending_; }
+  std::int64_t PendingRows() const { return current_.rows; }
 
-  void Flush(Cube& cube);
+  // Hands over the cases recorded so far and starts an empty chunk.
+  CaseChunk TakeChunk();
+  // May run on another thread than the recording.
+  void Process(const CaseChunk& chunk, Cube& cube) const;
   void Clear();
 
  private:
-  void FlushRuns(Cube& cube);
-  void FlushCaptured(Cube& cube);
+  void ProcessRuns(const CaseChunk& chunk, Cube& cube) const;
+  void ProcessCaptured(const CaseChunk& chunk, Cube& cube) const;
 
   VEXA_InputCaseIterator* cases_;
   const CaseColumnAccess* access_;
   std::vector<SlotColumn> slots_;
-  std::vector<std::pair<std::int64_t, std::int64_t>> runs_;  // first row, count
-  std::vector<std::vector<OBS>> captured_;                   // per slot
-  std::int64_t pending_ = 0;
+  CaseChunk current_;
 };

@@ -58,21 +58,38 @@ int CategoryDimension::DimensionTextCells() const {
 
 void CategoryDimension::CodeRows(const ColumnView& view, int rows, const std::uint8_t* keep,
                                  int* codes) {
-  const ColumnInfo& column = members_[0];
-  if (!column.exists) {
+  if (!members_[0].exists) {
     std::fill(codes, codes + rows, -1);
     return;
   }
-  for (int i = 0; i < rows; ++i) {
-    if (!keep[i]) {
-      codes[i] = -1;
-      continue;
+  int known = static_cast<int>(mapped_.size());
+  if (coder_.TextCells() == 0 && view.stride == 1) {  // the usual case, kept tight
+    const OBS* cells = view.cells;
+    for (int i = 0; i < rows; ++i) {
+      const int code = coder_.CodeNumber(cells[i].number);
+      if (code >= known) {
+        NoteCode(&cells[i]);
+        ++known;
+      }
+      codes[i] = keep[i] ? mapped_[code] : -1;
     }
+    return;
+  }
+  for (int i = 0; i < rows; ++i) {
     const OBS* cell = view.Row(i);
     const int code = coder_.Code(cell);
-    if (code == static_cast<int>(missing_.size())) missing_.push_back(column.IsMissing(cell));
-    codes[i] = variable_.excludeMissing && missing_[code] ? -1 : code;
+    if (code >= known) {
+      NoteCode(cell);
+      ++known;
+    }
+    codes[i] = keep[i] ? mapped_[code] : -1;
   }
+}
+
+// A new code: left out when it stands for a missing value that is excluded.
+void CategoryDimension::NoteCode(const OBS* cell) {
+  const int code = static_cast<int>(mapped_.size());
+  mapped_.push_back(variable_.excludeMissing && members_[0].IsMissing(cell) ? -1 : code);
 }
 
 void CategoryDimension::CodeSetRow(const std::vector<ColumnView>& memberViews, int row,
@@ -155,6 +172,6 @@ AggregationCategory CategoryDimension::MakeCategory(int code) const {
 
 void CategoryDimension::Clear() {
   coder_.Clear();
-  missing_.clear();
+  mapped_.clear();
   categories_.clear();
 }

@@ -51,6 +51,7 @@ class CategoryDimension : public TableDimension {
                            std::vector<CodeCount>& out);
   void CodeDichotomyMembers(const std::vector<ColumnView>& memberViews, int row,
                             std::vector<CodeCount>& out);
+  void NoteCode(const OBS* cell);
   bool HoldsCountedValue(const ColumnInfo& member, const OBS* cell) const;
   AggregationCategory MakeCategory(int code) const;
 
@@ -60,7 +61,7 @@ class CategoryDimension : public TableDimension {
   std::vector<ColumnInfo> members_;
   std::vector<std::string> memberNames_;  // dichotomy sets, blank padded to whole cells
   CategoryCoder coder_;
-  std::vector<std::uint8_t> missing_;  // single variable: per code
+  std::vector<int> mapped_;  // single variable: per code, the code or -1 for a left-out value
   std::vector<OBS> padded_;            // a set member's text widened to the dimension's cells
   std::vector<AggregationCategory> categories_;
 };

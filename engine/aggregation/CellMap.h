@@ -11,11 +11,22 @@ class CellMap {
 
   // The cell of `codes` (one per dimension), numbered anew when unseen.
   int CellOf(const int* codes) {
-    if (dimensions_ == 0) return CellOfPrefix(0, codes);
+    if (dimensions_ <= 1) return CellOfCode(dimensions_ == 0 ? 0 : codes[0], codes);
     int prefix = codes[0];
     bool added = false;
     for (int d = 1; d < dimensions_; ++d) prefix = levels_[d - 1].FindOrAdd(prefix, codes[d], &added);
-    return CellOfPrefix(prefix, codes);
+    if (added) AddCell(codes);  // the last level numbers the cells
+    return prefix;
+  }
+  // CellOf for two dimensions.
+  int CellOf(int first, int second) {
+    bool added = false;
+    const int cell = levels_[0].FindOrAdd(first, second, &added);
+    if (added) {
+      const int codes[2] = {first, second};
+      AddCell(codes);
+    }
+    return cell;
   }
   // The cell of `codes`, or -1 when no case entered it.
   int FindCell(const int* codes) const;
@@ -24,20 +35,24 @@ class CellMap {
   const int* CodesOf(int cell) const { return &codes_[static_cast<std::size_t>(cell) * dimensions_]; }
 
  private:
-  // The last level's number of a code tuple, mapped to its cell.
-  int CellOfPrefix(int prefix, const int* codes) {
-    if (prefix >= static_cast<int>(cellOfLast_.size())) cellOfLast_.resize(prefix + 1, -1);
-    int& cell = cellOfLast_[prefix];
+  // With one dimension (or none: code 0) the cells follow the codes.
+  int CellOfCode(int code, const int* codes) {
+    if (code >= static_cast<int>(cellOfCode_.size())) cellOfCode_.resize(code + 1, -1);
+    int& cell = cellOfCode_[code];
     if (cell < 0) {
-      cell = cells_++;
-      codes_.insert(codes_.end(), codes, codes + dimensions_);
+      cell = cells_;
+      AddCell(codes);
     }
     return cell;
+  }
+  void AddCell(const int* codes) {
+    ++cells_;
+    codes_.insert(codes_.end(), codes, codes + dimensions_);
   }
 
   int dimensions_ = 0;
   std::vector<PairIndex> levels_;  // level d numbers (prefix of d + 1 codes, code d + 1)
-  std::vector<int> cellOfLast_;
+  std::vector<int> cellOfCode_;
   std::vector<int> codes_;
   int cells_ = 0;
 };

@@ -61,6 +61,7 @@ std::vector<SlotColumn> Cube::Freeze(const ColumnCatalog& catalog) {
   x_.assign(static_cast<std::size_t>(kRows) * valueSlots_.size(), 0);
   valid_.assign(static_cast<std::size_t>(kRows) * valueSlots_.size(), 1);
   validAll_.assign(kRows, 1);
+  cellOfRow_.assign(kRows, -1);
   setCodes_.resize(dimensions_.size());
   cells_.Reset(static_cast<int>(dimensions_.size()));
 
@@ -81,7 +82,7 @@ int Cube::ChannelFor(ChannelKind kind, int slot, int mask) {
   for (std::size_t c = 0; c < channels_.size(); ++c)
     if (channels_[c].kind == kind && channels_[c].slot == slot && channels_[c].mask == mask)
       return static_cast<int>(c);
-  channels_.push_back(Channel{kind, slot, mask, {}, {}, {}});
+  channels_.push_back(Channel{kind, slot, mask, {}, {}, ValueStore(weightSlot_ >= 0)});
   return static_cast<int>(channels_.size() - 1);
 }
 
@@ -110,6 +111,7 @@ void Cube::PlanStatistic(const AggregationStatistic& statistic, const ColumnCata
 
 void Cube::AddBatch(const CaseBatch& batch) {
   finished_ = false;
+  rows_ = batch.rows;
   ReadWeights(batch);
   BuildEntries(batch);
   ReadStatisticValues(batch);
@@ -142,11 +144,45 @@ void Cube::BuildEntries(const CaseBatch& batch) {
       dimensions_[d]->CodeRows(batch.slots[slot], n, keep_.data(), codes);
     }
   }
+  if (hasSets_) {
+    BuildAllEntries(batch);
+    return;
+  }
+  int* cells = cellOfRow_.data();
+  const int* first = codes_.data();
+  switch (dimensions) {
+    case 0:
+      for (int i = 0; i < n; ++i) cells[i] = keep_[i] ? cells_.CellOf(nullptr) : -1;
+      break;
+    case 1:
+      for (int i = 0; i < n; ++i) cells[i] = first[i] < 0 ? -1 : cells_.CellOf(&first[i]);
+      break;
+    case 2: {
+      const int* second = first + kRows;
+      for (int i = 0; i < n; ++i)
+        cells[i] = (first[i] | second[i]) < 0 ? -1 : cells_.CellOf(first[i], second[i]);
+      break;
+    }
+    default: {
+      std::vector<int> tuple(dimensions);
+      for (int i = 0; i < n; ++i) {
+        cells[i] = -1;
+        int d = 0;
+        for (; d < dimensions && (tuple[d] = first[static_cast<std::size_t>(d) * kRows + i]) >= 0; ++d) {}
+        if (d == dimensions) cells[i] = cells_.CellOf(tuple.data());
+      }
+    }
+  }
+}
+
+// With set dimensions a case may enter several cells: one entry each.
+void Cube::BuildAllEntries(const CaseBatch& batch) {
+  const int dimensions = static_cast<int>(dimensions_.size());
   entryRows_.clear();
   entryCells_.clear();
   entryResponses_.clear();
   std::vector<int> tuple(static_cast<std::size_t>(dimensions) + 1);
-  for (int i = 0; i < n; ++i) {
+  for (int i = 0; i < batch.rows; ++i) {
     if (!keep_[i]) continue;
     bool enters = true;
     for (int d = 0; d < dimensions && enters; ++d) {
@@ -154,14 +190,7 @@ void Cube::BuildEntries(const CaseBatch& batch) {
       tuple[d] = codes_[static_cast<std::size_t>(d) * kRows + i];
       enters = tuple[d] >= 0;
     }
-    if (!enters) continue;
-    if (hasSets_) {
-      BuildSetEntries(batch, i, tuple.data());
-      continue;
-    }
-    entryRows_.push_back(i);
-    entryCells_.push_back(cells_.CellOf(tuple.data()));
-    entryResponses_.push_back(weights_[i]);
+    if (enters) BuildSetEntries(batch, i, tuple.data());
   }
 }
 
@@ -225,41 +254,50 @@ void Cube::ReadStatisticValues(const CaseBatch& batch) {
   }
 }
 
+template <class Visit>
+void Cube::ForEachEntry(const std::uint8_t* mask, Visit visit) const {
+  if (!hasSets_) {
+    for (int i = 0; i < rows_; ++i) {
+      const int cell = cellOfRow_[i];
+      if (cell >= 0 && (mask == nullptr || mask[i])) visit(i, cell, weights_[i]);
+    }
+    return;
+  }
+  for (std::size_t e = 0; e < entryRows_.size(); ++e) {
+    const int i = entryRows_[e];
+    if (mask == nullptr || mask[i]) visit(i, entryCells_[e], entryResponses_[e]);
+  }
+}
+
 void Cube::Accumulate(Channel& channel) {
   const std::size_t cellCount = static_cast<std::size_t>(cells_.CellCount());
   const std::uint8_t* mask = channel.mask == kNoMask    ? nullptr
                              : channel.mask == kListwise ? validAll_.data()
                                                          : &valid_[valueIndexOfSlot_[channel.mask] * kRows];
   const double* x = channel.slot >= 0 ? &x_[valueIndexOfSlot_[channel.slot] * kRows] : nullptr;
-  const std::size_t entries = entryRows_.size();
+  const double* w = weights_.data();
   switch (channel.kind) {
-    case ChannelKind::kCount:
+    case ChannelKind::kCount: {
       if (channel.counts.size() < cellCount) channel.counts.resize(cellCount);
-      for (std::size_t e = 0; e < entries; ++e) {
-        const int i = entryRows_[e];
-        if (mask && !mask[i]) continue;
-        CountSums& sums = channel.counts[entryCells_[e]];
-        sums.cases += weights_[i];
-        sums.responses += entryResponses_[e];
-      }
+      CountSums* sums = channel.counts.data();
+      ForEachEntry(mask, [&](int i, int cell, double responses) {
+        sums[cell].cases += w[i];
+        sums[cell].responses += responses;
+      });
       break;
-    case ChannelKind::kMoments:
+    }
+    case ChannelKind::kMoments: {
       if (channel.moments.size() < cellCount) channel.moments.resize(cellCount);
-      for (std::size_t e = 0; e < entries; ++e) {
-        const int i = entryRows_[e];
-        if (mask[i]) channel.moments[entryCells_[e]].Add(x[i], weights_[i]);
-      }
+      Moments* moments = channel.moments.data();
+      ForEachEntry(mask, [&](int i, int cell, double) { moments[cell].Add(x[i], w[i]); });
       break;
-    case ChannelKind::kValues:
-      if (channel.values.size() < cellCount) channel.values.resize(cellCount);
-      for (std::size_t e = 0; e < entries; ++e) {
-        const int i = entryRows_[e];
-        if (!mask[i]) continue;
-        ValueBucket& bucket = channel.values[entryCells_[e]];
-        bucket.values.push_back(x[i]);
-        if (weightSlot_ >= 0) bucket.weights.push_back(weights_[i]);
-      }
+    }
+    case ChannelKind::kValues: {
+      ValueStore& store = channel.values;
+      store.EnsureCells(cellCount);
+      ForEachEntry(mask, [&](int i, int cell, double) { store.Add(cell, x[i], w[i]); });
       break;
+    }
     case ChannelKind::kNone:
       break;
   }
@@ -288,7 +326,7 @@ void Cube::ComputeResults() {
   std::size_t values = 0;
   for (std::size_t c = 0; c < channels_.size(); ++c) {
     for (const CountSums& sums : channels_[c].counts) allResponses[c] += sums.responses;
-    for (const ValueBucket& bucket : channels_[c].values) values += bucket.values.size();
+    values += channels_[c].values.TotalCount();
   }
   results_.assign(cellCount, StatValues({}));
   auto compute = [&](int first, int last) {
@@ -318,9 +356,12 @@ StatValues Cube::CellResults(int cell, const std::vector<double>& allResponses) 
       case ChannelKind::kMoments:
         results.push_back(MomentResult(plan.statistic, channel.moments[cell]));
         break;
-      default:
-        results.push_back(ValueResult(plan.statistic, channel.values[cell]));
+      default: {
+        thread_local ValueBucket bucket;
+        channel.values.Gather(cell, bucket);
+        results.push_back(ValueResult(plan.statistic, bucket));
         break;
+      }
     }
   }
   return StatValues(std::move(results));
@@ -344,7 +385,7 @@ void Cube::Clear() {
   for (Channel& channel : channels_) {
     channel.counts.clear();
     channel.moments.clear();
-    channel.values.clear();
+    channel.values.Clear();
   }
   results_.clear();
   finished_ = false;

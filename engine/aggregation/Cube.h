@@ -14,6 +14,7 @@
 #include "engine/aggregation/CellMap.h"
 #include "engine/aggregation/CellStatistics.h"
 #include "engine/aggregation/ColumnCatalog.h"
+#include "engine/aggregation/ValueStore.h"
 
 class CategoryDimension;
 
@@ -53,7 +54,7 @@ class Cube : public AggregationCube, public CubeAggregator {
     int mask;  // kNoMask, kListwise, or the slot whose valid cases count
     std::vector<CountSums> counts;
     std::vector<Moments> moments;
-    std::vector<ValueBucket> values;
+    ValueStore values;
   };
   struct Plan {
     AggregationStatistic statistic;
@@ -65,9 +66,14 @@ class Cube : public AggregationCube, public CubeAggregator {
   void PlanStatistic(const AggregationStatistic& statistic, const ColumnCatalog& catalog);
   void ReadWeights(const CaseBatch& batch);
   void BuildEntries(const CaseBatch& batch);
+  void BuildAllEntries(const CaseBatch& batch);
   void BuildSetEntries(const CaseBatch& batch, int row, int* tuple);
   void ReadStatisticValues(const CaseBatch& batch);
   void Accumulate(Channel& channel);
+  // Calls visit(row, cell, responses) for every case entering a cell that
+  // passes `mask` (null: every one).
+  template <class Visit>
+  void ForEachEntry(const std::uint8_t* mask, Visit visit) const;
   void BuildCategories();
   void ComputeResults();
   StatValues CellResults(int cell, const std::vector<double>& allResponses);
@@ -98,13 +104,15 @@ class Cube : public AggregationCube, public CubeAggregator {
   bool finished_ = false;
 
   // Batch buffers.
+  int rows_ = 0;
   std::vector<double> weights_;
   std::vector<std::uint8_t> keep_;
   std::vector<int> codes_;  // dimension d, row i at d * kRows + i
   std::vector<double> x_;   // value slot k, row i at k * kRows + i
   std::vector<std::uint8_t> valid_;
   std::vector<std::uint8_t> validAll_;
-  std::vector<int> entryRows_;
+  std::vector<int> cellOfRow_;  // without sets: each row's cell, or -1
+  std::vector<int> entryRows_;   // with sets: one entry per (case, cell)
   std::vector<int> entryCells_;
   std::vector<double> entryResponses_;
   std::vector<std::vector<CodeCount>> setCodes_;
