@@ -1,0 +1,90 @@
+#include "engine/aggregation/CaseRecorder.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "VEXA_InputCaseIterator.h"
+#include "engine/aggregation/CaseBatch.h"
+#include "engine/aggregation/Cube.h"
+#include "engine/data/CaseColumnAccess.h"
+
+CaseRecorder::CaseRecorder(VEXA_InputCaseIterator* cases)
+    : cases_(cases), access_(dynamic_cast<const CaseColumnAccess*>(cases)) {}
+
+const std::int64_t* CaseRecorder::RowAddress() const {
+  return access_ ? access_->CurrentRowAddress() : nullptr;
+}
+
+void CaseRecorder::Bind(std::vector<SlotColumn> slots) {
+  slots_ = std::move(slots);
+  Clear();
+}
+
+void CaseRecorder::AddRun(std::int64_t first, std::int64_t count) {
+  current_.runs.emplace_back(first, count);
+  current_.rows += count;
+}
+
+void CaseRecorder::CaptureCurrentCase() {
+  for (std::size_t s = 0; s < slots_.size(); ++s) {
+    const OBS* cells = cases_ ? cases_->GetObsPointer(slots_[s].column) : nullptr;
+    std::vector<OBS>& out = current_.captured[s];
+    if (cells != nullptr) {
+      out.insert(out.end(), cells, cells + slots_[s].cells);
+    } else {  // no such cell: system-missing
+      out.resize(out.size() + slots_[s].cells, OBS{kSysMiss});
+    }
+  }
+  ++current_.rows;
+}
+
+CaseChunk CaseRecorder::TakeChunk() {
+  CaseChunk chunk = std::move(current_);
+  Clear();
+  return chunk;
+}
+
+void CaseRecorder::Process(const CaseChunk& chunk, Cube& cube) const {
+  if (chunk.rows == 0) return;
+  if (chunk.runs.empty()) {
+    ProcessCaptured(chunk, cube);
+  } else {
+    ProcessRuns(chunk, cube);
+  }
+}
+
+void CaseRecorder::ProcessRuns(const CaseChunk& chunk, Cube& cube) const {
+  CaseBatch batch;
+  batch.slots.resize(slots_.size());
+  for (auto [first, count] : chunk.runs) {
+    while (count > 0) {
+      std::int64_t rows = std::min<std::int64_t>(count, CaseBatch::kRows);
+      for (std::size_t s = 0; s < slots_.size(); ++s) {
+        ColumnView& view = batch.slots[s];
+        rows = std::min(rows, access_->ReadColumn(slots_[s].column, first, rows, &view.cells, &view.stride));
+      }
+      if (rows < 1) break;  // the store has no such rows
+      batch.rows = static_cast<int>(rows);
+      cube.AddBatch(batch);
+      first += rows;
+      count -= rows;
+    }
+  }
+}
+
+void CaseRecorder::ProcessCaptured(const CaseChunk& chunk, Cube& cube) const {
+  CaseBatch batch;
+  batch.slots.resize(slots_.size());
+  for (std::int64_t first = 0; first < chunk.rows; first += CaseBatch::kRows) {
+    batch.rows = static_cast<int>(std::min<std::int64_t>(chunk.rows - first, CaseBatch::kRows));
+    for (std::size_t s = 0; s < slots_.size(); ++s)
+      batch.slots[s] = ColumnView{chunk.captured[s].data() + first * slots_[s].cells, slots_[s].cells};
+    cube.AddBatch(batch);
+  }
+}
+
+void CaseRecorder::Clear() {
+  current_.runs.clear();
+  current_.captured.assign(slots_.size(), {});
+  current_.rows = 0;
+}

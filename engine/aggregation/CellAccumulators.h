@@ -1,0 +1,39 @@
+#pragma once
+#include <limits>
+#include <vector>
+
+// Per cell, the weighted count of the cases of a channel and their responses
+// (a case counted once per member holding the category when a set dimension
+// counts duplicates).
+struct CountSums {
+  double cases = 0;
+  double responses = 0;
+};
+
+// Per cell, weighted moments of one variable about a shift (the cell's first
+// value), which keeps the variance accurate far from zero.
+struct Moments {
+  double shift = std::numeric_limits<double>::quiet_NaN();
+  double weight = 0;
+  double sum = 0;         // of w (x - shift)
+  double sumSquares = 0;  // of w (x - shift)^2
+  double min = std::numeric_limits<double>::infinity();
+  double max = -std::numeric_limits<double>::infinity();
+
+  void Add(double x, double w) {
+    if (shift != shift) shift = x;
+    const double d = x - shift;
+    weight += w;
+    sum += w * d;
+    sumSquares += w * d * d;
+    if (x < min) min = x;
+    if (x > max) max = x;
+  }
+};
+
+// Per cell, the valid values of one variable (and their weights when the
+// cases are weighted), for the order statistics.
+struct ValueBucket {
+  std::vector<double> values;
+  std::vector<double> weights;  // empty when unweighted
+};
