@@ -10,18 +10,17 @@ namespace {
 using enum ParameterShape;
 using enum ResultRule;
 
-constexpr IntervalSpec kMeanCI{kConfidenceInterval, 0.95, false, true, false, "Mean ^1 Std. Deviation (^2) Low",
-                               "Mean ^1 Std. Deviation (^2) High"};
-constexpr IntervalSpec kMeanSD{kStandardDeviations, 2.0, false, true, false, "Mean ^1 Std. Deviation (^2) Low",
-                               "Mean ^1 Std. Deviation (^2) High"};
-constexpr IntervalSpec kMeanSE{kStandardErrors, 2.0, false, true, false, "Mean ^1 Std. Deviation (^2) Low",
-                               "Mean ^1 Std. Deviation (^2) High"};
-constexpr IntervalSpec kMedianCI{kConfidenceInterval, 0.95, false, true, true, "Median ^1 ^2% CI Low",
-                                 "Median ^1 ^2% CI High"};
-constexpr IntervalSpec kCountCI{kConfidenceInterval, 0.95, false, false, true, "Count ^1% CI Low",
-                                "Count ^1% CI High"};
-constexpr IntervalSpec kPctCI{kConfidenceInterval, 0.95, true, false, true, "Percent ^1% CI Low",
-                              "Percent ^1% CI High"};
+// The intervals of the mean share one wording, whatever their bounds stand for.
+constexpr const char* kMeanLow = "Mean ^1 Std. Deviation (^2) Low";
+constexpr const char* kMeanHigh = "Mean ^1 Std. Deviation (^2) High";
+
+// kind, default level, variable in the labels, level in percent, label patterns
+constexpr IntervalSpec kMeanCI{kConfidenceInterval, 0.95, true, false, kMeanLow, kMeanHigh};
+constexpr IntervalSpec kMeanSD{kStandardDeviations, 2.0, true, false, kMeanLow, kMeanHigh};
+constexpr IntervalSpec kMeanSE{kStandardErrors, 2.0, true, false, kMeanLow, kMeanHigh};
+constexpr IntervalSpec kMedianCI{kConfidenceInterval, 0.95, true, true, "Median ^1 ^2% CI Low", "Median ^1 ^2% CI High"};
+constexpr IntervalSpec kCountCI{kConfidenceInterval, 0.95, false, true, "Count ^1% CI Low", "Count ^1% CI High"};
+constexpr IntervalSpec kPctCI{kConfidenceInterval, 0.95, false, true, "Percent ^1% CI Low", "Percent ^1% CI High"};
 
 // Searched in this order; the names are unique.
 constexpr std::array<StatisticEntry, 34> kCatalogue{{

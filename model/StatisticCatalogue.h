@@ -31,7 +31,6 @@ enum class ResultRule {
 struct IntervalSpec {
   IntervalKind kind;
   double defaultLevel;
-  bool percent;         // PCTCI
   bool namesVariable;   // the variable appears in the bound labels
   bool levelInPercent;  // the level appears multiplied by 100
   const char* lowPattern;

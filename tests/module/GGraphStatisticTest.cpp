@@ -154,7 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParameterCase{"PCTCI", "49.9", 49.9, {}, Invalid("PCTCI", "49.9"), 0, 0, 0, 0.95, false},
         ParameterCase{"COUNTCI", "100", 100, {}, Invalid("COUNTCI", "100"), 0, 0, 0, 0.95, false},
         ParameterCase{"MEANCI", "x", 0, {{1, 90, "90"}}, {}, 0, 0, 0, 0.9, false},
-        ParameterCase{"MEDIANCI", "x", 0, {{1, 99, "99"}}, {}, 0, 0, 0, 0.99, false},
+        // The median's statistic starts at 50.
+        ParameterCase{"MEDIANCI", "x", 0, {{1, 99, "99"}}, {}, 50, 50, 50, 0.99, false},
         ParameterCase{"MEANSD", "x", 0, {{1, 3, "3"}}, {}, 0, 0, 0, 3, false},
         ParameterCase{"MEANSE", "x", 0, {}, {}, 0, 0, 0, 2, false},
         ParameterCase{"MEANCI", "x", -1, {}, Invalid("MEANCI", "x"), 0, 0, 0, 0.95, false},

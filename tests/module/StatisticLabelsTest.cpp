@@ -27,10 +27,15 @@ class LabelTest : public ::testing::Test {
   // The function applied as the parser does, its variable resolved when the data hold it.
   std::unique_ptr<GGraphStatistic> Make(const Call& call) {
     auto statistic = std::make_unique<GGraphStatistic>(call.function, &dictionary);
-    double mainValue = call.variable[0] ? 0 : call.numbers.at(0);
-    statistic->SetMainParameter(call.variable[0] ? call.variable : std::to_string(mainValue), mainValue);
-    for (std::size_t i = call.variable[0] ? 0 : 1, position = 1; i < call.numbers.size(); ++i, ++position)
-      statistic->SetParameter(static_cast<int>(position), call.numbers[i], std::to_string(call.numbers[i]));
+    std::vector<double> numbers = call.numbers;
+    if (call.variable[0]) {
+      statistic->SetMainParameter(call.variable, 0);
+    } else if (!numbers.empty()) {
+      statistic->SetMainParameter(std::to_string(numbers.front()), numbers.front());
+      numbers.erase(numbers.begin());
+    }
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+      statistic->SetParameter(static_cast<int>(i + 1), numbers[i], std::to_string(numbers[i]));
     statistic->ResolveVariableParameter(&data);
     return statistic;
   }

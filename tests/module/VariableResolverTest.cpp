@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 #include "tests/support/TestDataSource.h"
 
@@ -44,13 +45,15 @@ class ResolverTest : public ::testing::Test {
     data.AddSet({"$half", VariableSet::kDichotomies, "", {"Q1x"}, "1", true, false});
   }
 
+  // A new resolver for every name: a resolver is bound once.
   VariableResolver& Resolve(const std::string& name) {
-    resolved = resolver.resolveVariable(&data, name);
-    return resolver;
+    resolvers.push_back(std::make_unique<VariableResolver>());
+    resolved = resolvers.back()->resolveVariable(&data, name);
+    return *resolvers.back();
   }
 
   TestDataSource data;
-  VariableResolver resolver;
+  std::vector<std::unique_ptr<VariableResolver>> resolvers;
   bool resolved = false;
 };
 
@@ -93,6 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST_F(ResolverTest, ResolvesByIndexAndRefusesWhatCannotBeBound) {
+  VariableResolver resolver;
   EXPECT_TRUE(resolver.resolveVariable(&data, 6));
   EXPECT_EQ(resolver.getVariableType(), SINGLE_VARIABLE);
   EXPECT_EQ(resolver.getVariable(), data.GetVariable(6));
