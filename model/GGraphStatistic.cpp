@@ -18,14 +18,12 @@ namespace {
 constexpr int kStringFormatType = 1;
 
 void ReportInvalidParameter(const ChartString& function, const std::string& text) {
-  ReportTemplate("The ^1 function contains an invalid numeric parameter (^2).", {function.toUTF8(), text},
-                 kLevelError);
+  ReportTemplate("The ^1 function contains an invalid numeric parameter (^2).", {function.toUTF8(), text}, kLevelError);
 }
 
 // Bounds that are no numbers (infinite, or the largest double either way).
 bool IsUnbounded(double value) {
-  return value == VEXA_Globals::infinity || value == -VEXA_Globals::infinity || value == DBL_MAX ||
-         value == -DBL_MAX;
+  return value == VEXA_Globals::infinity || value == -VEXA_Globals::infinity || value == DBL_MAX || value == -DBL_MAX;
 }
 
 }  // namespace
@@ -175,8 +173,7 @@ bool GGraphStatistic::ComputeInterval(double value, const AggregationResult& res
       break;
     }
     case kStatMean: {
-      double multiplier =
-          rep_->Kind() == kConfidenceInterval ? CtaDistFun::IdfT(level / 2 + 0.5, count - 1) : level;
+      double multiplier = rep_->Kind() == kConfidenceInterval ? CtaDistFun::IdfT(level / 2 + 0.5, count - 1) : level;
       low = value - multiplier * static_cast<double>(result);
       high = value + multiplier * static_cast<double>(result);
       break;

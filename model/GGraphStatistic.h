@@ -62,8 +62,7 @@ class GGraphStatistic {
   // The bounds of an interval function from the statistic's value, the
   // interval statistic's result and the cell's count. Bounds that do not
   // exist as numbers become system-missing.
-  bool ComputeInterval(double value, const AggregationResult& result, double count, double& low,
-                       double& high);
+  bool ComputeInterval(double value, const AggregationResult& result, double count, double& low, double& high);
 
   // Labels; names set here are in the local code page.
   std::string GetDisplayLabel() const;

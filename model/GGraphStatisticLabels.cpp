@@ -115,8 +115,7 @@ ChartString GGraphStatistic::GetGPLLabel() const {
   std::string name = rep_->functionName.toUTF8();
   VEXAMBstrupr_A(name.data());
   ChartString label(name);
-  if (!rep_->variableName.empty())
-    label.append("_").append(XUtility::ChartStringFromLocalCodePage(rep_->variableName));
+  if (!rep_->variableName.empty()) label.append("_").append(XUtility::ChartStringFromLocalCodePage(rep_->variableName));
   if (rep_->IsInterval()) {
     label.append("_").appendDouble(rep_->intervalLevel * 100, kChartDigits);
   } else if (rep_->entry.shape == ParameterShape::kDuplicates) {

@@ -4,6 +4,4 @@
 
 std::string Utf8FromLocal(const char* text) { return XUtility::ChartStringFromLocalCodePage(text).toUTF8(); }
 
-std::string Utf8FromLocal(const std::string& text) {
-  return XUtility::ChartStringFromLocalCodePage(text).toUTF8();
-}
+std::string Utf8FromLocal(const std::string& text) { return XUtility::ChartStringFromLocalCodePage(text).toUTF8(); }

@@ -18,7 +18,8 @@ constexpr const char* kMeanHigh = "Mean ^1 Std. Deviation (^2) High";
 constexpr IntervalSpec kMeanCI{kConfidenceInterval, 0.95, true, false, kMeanLow, kMeanHigh};
 constexpr IntervalSpec kMeanSD{kStandardDeviations, 2.0, true, false, kMeanLow, kMeanHigh};
 constexpr IntervalSpec kMeanSE{kStandardErrors, 2.0, true, false, kMeanLow, kMeanHigh};
-constexpr IntervalSpec kMedianCI{kConfidenceInterval, 0.95, true, true, "Median ^1 ^2% CI Low", "Median ^1 ^2% CI High"};
+constexpr IntervalSpec kMedianCI{kConfidenceInterval, 0.95, true, true, "Median ^1 ^2% CI Low",
+                                 "Median ^1 ^2% CI High"};
 constexpr IntervalSpec kCountCI{kConfidenceInterval, 0.95, false, true, "Count ^1% CI Low", "Count ^1% CI High"};
 constexpr IntervalSpec kPctCI{kConfidenceInterval, 0.95, false, true, "Percent ^1% CI Low", "Percent ^1% CI High"};
 
@@ -28,8 +29,7 @@ constexpr std::array<StatisticEntry, 34> kCatalogue{{
     {"CASEVALUE", kStatCaseValue, 1, 0, kVariable, kValue, "Case Value", "Case Value ^1", nullptr, nullptr},
     {"COUNT", kStatCount, 0, 0, kNone, kCount, "E60868", "E60868", nullptr, nullptr},
     {"RESPONSES", kStatResponses, 0, 1, kDuplicates, kCount, "Responses", "^1 ^2", "Responses", nullptr},
-    {"PCTRESPONSES", kStatPctResponses, 0, 1, kDuplicates, kPercent, nullptr, "^1 ^2", "Percent Responses",
-     nullptr},
+    {"PCTRESPONSES", kStatPctResponses, 0, 1, kDuplicates, kPercent, nullptr, "^1 ^2", "Percent Responses", nullptr},
     {"MINIMUM", kStatMinimum, 1, 0, kVariable, kValue, "Minimum", "^1 ^2", "Minimum", nullptr},
     {"MAXIMUM", kStatMaximum, 1, 0, kVariable, kValue, "Maximum", "^1 ^2", "Maximum", nullptr},
     {"VALIDN", kStatValidN, 1, 0, kVariable, kCount, "Valid N", "^1 ^2", "Valid N", nullptr},

@@ -47,11 +47,10 @@ struct StatisticEntry {
   ResultRule result;
   const char* displayPattern;  // null: no display label
   const char* fullPattern;
-  const char* word;            // ^1 of "^1 ^2"; null when none
+  const char* word;              // ^1 of "^1 ^2"; null when none
   const IntervalSpec* interval;  // null: not an interval function
 };
 
 // The entry of a function name (compared ignoring case); an unknown name
 // gives an entry with code 0.
 const StatisticEntry& FindStatisticEntry(const std::string& name);
-

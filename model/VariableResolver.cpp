@@ -25,9 +25,7 @@ struct VariableResolver::Rep {
   VARIABLETYPE type = NOT_RESOLVED;
 
   VEXA_Variable* Member(int index) const { return dataSource->GetVariable(index); }
-  VEXA_Variable* FirstMember() const {
-    return memberIndexes.empty() ? nullptr : Member(memberIndexes.front());
-  }
+  VEXA_Variable* FirstMember() const { return memberIndexes.empty() ? nullptr : Member(memberIndexes.front()); }
   void BindSet(const VariableSet& set, int position);
   void SetCountedValue(const char* text);
   bool IsString() const;

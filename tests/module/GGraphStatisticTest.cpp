@@ -1,8 +1,7 @@
-#include "model/GGraphStatistic.h"
-
 #include <gtest/gtest.h>
 
 #include "AggregationStatistic.h"
+#include "model/GGraphStatistic.h"
 #include "tests/support/ModuleSession.h"
 #include "tests/support/TestDataSource.h"
 
@@ -17,6 +16,8 @@ struct CatalogueCase {
   int keywordCount;
   int intervalStatistic;
 };
+
+void PrintTo(const CatalogueCase& c, std::ostream* out) { *out << c.name; }
 
 class Catalogue : public ::testing::TestWithParam<CatalogueCase> {};
 
@@ -38,21 +39,20 @@ INSTANTIATE_TEST_SUITE_P(
         CatalogueCase{"CASEVALUE", 2000, 1, 0, 0}, CatalogueCase{"COUNT", 1, 0, 0, 0},
         CatalogueCase{"RESPONSES", 289, 0, 1, 0}, CatalogueCase{"PCTRESPONSES", 369, 0, 1, 0},
         CatalogueCase{"MINIMUM", 197, 1, 0, 0}, CatalogueCase{"MAXIMUM", 178, 1, 0, 0},
-        CatalogueCase{"VALIDN", 222, 1, 0, 0}, CatalogueCase{"SUM", 205, 1, 0, 0},
-        CatalogueCase{"MEAN", 179, 1, 0, 0}, CatalogueCase{"STDDEV", 203, 1, 0, 0},
-        CatalogueCase{"VARIANCE", 231, 1, 0, 0}, CatalogueCase{"MEDIAN", 187, 1, 0, 0},
-        CatalogueCase{"GMEDIAN", 195, 1, 0, 0}, CatalogueCase{"MODE", 200, 1, 0, 0},
-        CatalogueCase{"PTILE", 468, 2, 0, 0}, CatalogueCase{"GPTILE", 476, 2, 0, 0},
-        CatalogueCase{"PLT", 478, 2, 0, 0}, CatalogueCase{"PGT", 486, 2, 0, 0}, CatalogueCase{"NLT", 480, 2, 0, 0},
-        CatalogueCase{"NGT", 488, 2, 0, 0}, CatalogueCase{"PIN", 498, 3, 0, 0}, CatalogueCase{"NIN", 500, 3, 0, 0},
-        CatalogueCase{"NLE", 484, 2, 0, 0}, CatalogueCase{"PLE", 482, 2, 0, 0}, CatalogueCase{"NEQ", 496, 2, 0, 0},
-        CatalogueCase{"PEQ", 494, 2, 0, 0}, CatalogueCase{"NGE", 492, 2, 0, 0}, CatalogueCase{"PGE", 490, 2, 0, 0},
-        CatalogueCase{"MEANCI", 179, 1, 1, 182}, CatalogueCase{"MEANSD", 179, 1, 1, 203},
-        CatalogueCase{"MEANSE", 179, 1, 1, 182}, CatalogueCase{"MEDIANCI", 187, 1, 1, 466},
-        CatalogueCase{"COUNTCI", 1, 0, 1, 1}, CatalogueCase{"PCTCI", 1, 0, 1, 1},
+        CatalogueCase{"VALIDN", 222, 1, 0, 0}, CatalogueCase{"SUM", 205, 1, 0, 0}, CatalogueCase{"MEAN", 179, 1, 0, 0},
+        CatalogueCase{"STDDEV", 203, 1, 0, 0}, CatalogueCase{"VARIANCE", 231, 1, 0, 0},
+        CatalogueCase{"MEDIAN", 187, 1, 0, 0}, CatalogueCase{"GMEDIAN", 195, 1, 0, 0},
+        CatalogueCase{"MODE", 200, 1, 0, 0}, CatalogueCase{"PTILE", 468, 2, 0, 0},
+        CatalogueCase{"GPTILE", 476, 2, 0, 0}, CatalogueCase{"PLT", 478, 2, 0, 0}, CatalogueCase{"PGT", 486, 2, 0, 0},
+        CatalogueCase{"NLT", 480, 2, 0, 0}, CatalogueCase{"NGT", 488, 2, 0, 0}, CatalogueCase{"PIN", 498, 3, 0, 0},
+        CatalogueCase{"NIN", 500, 3, 0, 0}, CatalogueCase{"NLE", 484, 2, 0, 0}, CatalogueCase{"PLE", 482, 2, 0, 0},
+        CatalogueCase{"NEQ", 496, 2, 0, 0}, CatalogueCase{"PEQ", 494, 2, 0, 0}, CatalogueCase{"NGE", 492, 2, 0, 0},
+        CatalogueCase{"PGE", 490, 2, 0, 0}, CatalogueCase{"MEANCI", 179, 1, 1, 182},
+        CatalogueCase{"MEANSD", 179, 1, 1, 203}, CatalogueCase{"MEANSE", 179, 1, 1, 182},
+        CatalogueCase{"MEDIANCI", 187, 1, 1, 466}, CatalogueCase{"COUNTCI", 1, 0, 1, 1},
+        CatalogueCase{"PCTCI", 1, 0, 1, 1},
         // Names are compared ignoring case.
-        CatalogueCase{"mean", 179, 1, 0, 0}, CatalogueCase{"Mean", 179, 1, 0, 0},
-        CatalogueCase{"pctCI", 1, 0, 1, 1}),
+        CatalogueCase{"mean", 179, 1, 0, 0}, CatalogueCase{"Mean", 179, 1, 0, 0}, CatalogueCase{"pctCI", 1, 0, 1, 1}),
     [](const auto& info) { return std::string(info.param.name) + std::to_string(info.index); });
 
 TEST(CatalogueFlags, FollowTheFunction) {
@@ -111,6 +111,8 @@ struct ParameterCase {
   bool duplicates;
 };
 
+void PrintTo(const ParameterCase& c, std::ostream* out) { *out << c.function << "(" << c.mainText << ")"; }
+
 class Parameters : public ::testing::TestWithParam<ParameterCase> {};
 
 TEST_P(Parameters, AreCheckedAndStored) {
@@ -140,8 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParameterCase{"PTILE", "x", 0, {{1, 25, "25"}}, {}, 25, 25, 25, 0, false},
         ParameterCase{"PTILE", "x", 0, {{1, 0.5, "0.5"}}, {}, 0.5, 0.5, 0.5, 0, false},
         // A rejected cut point keeps the previous one.
-        ParameterCase{"ptile", "x", 0, {{1, 25, "25"}, {1, 100, "100"}}, Invalid("ptile", "100"), 25, 25, 25, 0,
-                      false},
+        ParameterCase{"ptile", "x", 0, {{1, 25, "25"}, {1, 100, "100"}}, Invalid("ptile", "100"), 25, 25, 25, 0, false},
         ParameterCase{"GPTILE", "x", 0, {{1, 0, "0"}}, Invalid("GPTILE", "0"), 0, 0, 0, 0, false},
         ParameterCase{"PLT", "x", 0, {{1, 5, "5"}}, {}, 5, 5, 5, 0, false},
         ParameterCase{"PLE", "x", 0, {{1, 3, "3"}}, {}, 3, 3, 3, 0, false},
@@ -161,8 +162,15 @@ INSTANTIATE_TEST_SUITE_P(
         ParameterCase{"MEANCI", "x", -1, {}, Invalid("MEANCI", "x"), 0, 0, 0, 0.95, false},
         ParameterCase{"RESPONSES", "dup", 0, {}, {}, 0, 0, 0, 0, true},
         ParameterCase{"PCTRESPONSES", "NODUP", 0, {}, {}, 0, 0, 0, 0, false},
-        ParameterCase{"RESPONSES", "DUPS", 0, {},
-                      {{3, "The RESPONSES() function can only accept DUP or NODUP as a parameter."}}, 0, 0, 0, 0,
+        ParameterCase{"RESPONSES",
+                      "DUPS",
+                      0,
+                      {},
+                      {{3, "The RESPONSES() function can only accept DUP or NODUP as a parameter."}},
+                      0,
+                      0,
+                      0,
+                      0,
                       false}),
     [](const auto& info) { return std::string(info.param.function) + std::to_string(info.index); });
 

@@ -1,10 +1,9 @@
-#include "model/GGraphVariable.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "VarDataProcessor.h"
+#include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
 #include "tests/support/ModuleSession.h"
 #include "tests/support/TestDataSource.h"
@@ -165,6 +164,8 @@ struct WriteCase {
   VarDataValue label;
 };
 
+void PrintTo(const WriteCase& c, std::ostream* out) { *out << c.variable << " " << c.number << c.text; }
+
 class LabelColumn : public GraphVariableTest, public ::testing::WithParamInterface<WriteCase> {};
 
 TEST_P(LabelColumn, HoldsTheValuesLabelOrTheValueItself) {
@@ -179,14 +180,13 @@ TEST_P(LabelColumn, HoldsTheValuesLabelOrTheValueItself) {
   EXPECT_EQ(table.GetValue("src", labeling, 3), c.label);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Writes, LabelColumn,
-    ::testing::Values(WriteCase{"grade", true, 1, "", Number(1), Text("One")},
-                      // Only labels of string values turn a backslash and n into a line break.
-                      WriteCase{"grade", true, 2, "", Number(2), Text("Two\\nlines")},
-                      WriteCase{"grade", true, 7, "", Number(7), Number(7)},
-                      WriteCase{"code", false, 0, "a", Text("a"), Text("Alpha\nBeta")},
-                      WriteCase{"code", false, 0, "zz", Text("zz"), Text("zz")}),
-    [](const auto& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Writes, LabelColumn,
+                         ::testing::Values(WriteCase{"grade", true, 1, "", Number(1), Text("One")},
+                                           // Only labels of string values turn a backslash and n into a line break.
+                                           WriteCase{"grade", true, 2, "", Number(2), Text("Two\\nlines")},
+                                           WriteCase{"grade", true, 7, "", Number(7), Number(7)},
+                                           WriteCase{"code", false, 0, "a", Text("a"), Text("Alpha\nBeta")},
+                                           WriteCase{"code", false, 0, "zz", Text("zz"), Text("zz")}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 }  // namespace

@@ -1,7 +1,6 @@
-#include "model/RelabelString.h"
-
 #include <gtest/gtest.h>
 
+#include "model/RelabelString.h"
 #include "model/VariableResolver.h"
 #include "tests/support/TestDataSource.h"
 
@@ -17,7 +16,9 @@ bool operator==(const Entry& a, const Entry& b) {
   return a.code == b.code && a.valueText == b.valueText && a.label == b.label;
 }
 
-void PrintTo(const Entry& e, std::ostream* out) { *out << "{" << e.code << ", \"" << e.valueText << "\", \"" << e.label << "\"}"; }
+void PrintTo(const Entry& e, std::ostream* out) {
+  *out << "{" << e.code << ", \"" << e.valueText << "\", \"" << e.label << "\"}";
+}
 
 std::optional<Entry> Find(const RelabelString& relabel, int column, int occurrence) {
   Entry entry{-1, "untouched", "untouched"};

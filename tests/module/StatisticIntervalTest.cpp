@@ -19,6 +19,8 @@ struct OracleCase {
   double high;
 };
 
+void PrintTo(const OracleCase& c, std::ostream* out) { *out << c.function << " " << c.level; }
+
 // Bounds computed by R's qt and qbeta (fixtures/interval_oracle.R).
 const OracleCase kOracle[] = {
 #include "tests/module/fixtures/IntervalOracle.inc"
@@ -43,8 +45,9 @@ TEST_P(IntervalBounds, AgreeWithTheOracle) {
   EXPECT_FALSE(statistic.HasMissingBound());
 }
 
-INSTANTIATE_TEST_SUITE_P(R, IntervalBounds, ::testing::ValuesIn(kOracle),
-                         [](const auto& info) { return std::string(info.param.function) + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(R, IntervalBounds, ::testing::ValuesIn(kOracle), [](const auto& info) {
+  return std::string(info.param.function) + std::to_string(info.index);
+});
 
 TEST(MedianInterval, TakesTheBoundsTheAggregationComputed) {
   GGraphStatistic statistic("MEDIANCI", nullptr);
@@ -62,9 +65,9 @@ TEST(IntervalBoundsOutOfRange, BecomeSystemMissingAndMarkTheStatistic) {
     const char* function;
     AggregationResult result;
   };
-  for (const Case& c : {Case{"MEDIANCI", AggregationResult(5, -kInf, DBL_MAX)},
-                        Case{"MEDIANCI", AggregationResult(5, -DBL_MAX, kInf)},
-                        Case{"MEANSD", AggregationResult(kInf)}}) {
+  for (const Case& c :
+       {Case{"MEDIANCI", AggregationResult(5, -kInf, DBL_MAX)}, Case{"MEDIANCI", AggregationResult(5, -DBL_MAX, kInf)},
+        Case{"MEANSD", AggregationResult(kInf)}}) {
     GGraphStatistic statistic(c.function, nullptr);
     statistic.SetMainParameter("x", 0);
     double low = 0, high = 0;
@@ -78,8 +81,8 @@ TEST(IntervalBoundsOutOfRange, BecomeSystemMissingAndMarkTheStatistic) {
 TEST(IntervalBoundsOutOfRange, OneBoundAloneIsReplaced) {
   GGraphStatistic statistic("MEDIANCI", nullptr);
   double low = 0, high = 0;
-  ASSERT_TRUE(statistic.ComputeInterval(5, AggregationResult(5, 1, std::numeric_limits<double>::infinity()), 40,
-                                        low, high));
+  ASSERT_TRUE(
+      statistic.ComputeInterval(5, AggregationResult(5, 1, std::numeric_limits<double>::infinity()), 40, low, high));
   EXPECT_EQ(low, 1);
   EXPECT_EQ(high, kSysMiss);
   EXPECT_TRUE(statistic.HasMissingBound());

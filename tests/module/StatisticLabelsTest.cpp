@@ -51,6 +51,8 @@ struct LabelCase {
   std::string gpl;
 };
 
+void PrintTo(const LabelCase& c, std::ostream* out) { *out << c.gpl; }
+
 class Labels : public LabelTest, public ::testing::WithParamInterface<LabelCase> {};
 
 TEST_P(Labels, NameTheFunctionItsValuesAndItsVariable) {
@@ -78,7 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
         LabelCase{{"PTILE", "salary", {25}}, "Ptile 25", "Ptile 25 Salary", "PTILE_salary_25"},
         LabelCase{{"GPTILE", "x", {0.5}}, "Group Ptile 0.5", "Group Ptile 0.5 x", "GPTILE_x_0.5"},
         LabelCase{{"PIN", "salary", {10, 20}}, "% in (10,20)", "% in (10,20) Salary", "PIN_salary_10_20"},
-        LabelCase{{"NIN", "x", {-1.5, 1234567}}, "N in (-1.5,1.23457e+06)", "N in (-1.5,1.23457e+06) x",
+        LabelCase{{"NIN", "x", {-1.5, 1234567}},
+                  "N in (-1.5,1.23457e+06)",
+                  "N in (-1.5,1.23457e+06) x",
                   "NIN_x_-1.5_1234567"},
         LabelCase{{"PLT", "x", {3}}, "% < 3", "% < 3 x", "PLT_x_3"},
         // Every one-limit function labels its own value.
@@ -98,6 +102,8 @@ struct IntervalCase {
   std::string low, high, lowGpl, highGpl;
 };
 
+void PrintTo(const IntervalCase& c, std::ostream* out) { *out << c.lowGpl; }
+
 class IntervalLabels : public LabelTest, public ::testing::WithParamInterface<IntervalCase> {};
 
 TEST_P(IntervalLabels, NameTheBounds) {
@@ -114,17 +120,29 @@ TEST_P(IntervalLabels, NameTheBounds) {
 INSTANTIATE_TEST_SUITE_P(
     Functions, IntervalLabels,
     ::testing::Values(
-        IntervalCase{{"MEDIANCI", "salary", {90}}, "Median Salary 90% CI Low", "Median Salary 90% CI High",
-                     "MEDIANCI_salary_90_LOW", "MEDIANCI_salary_90_HIGH"},
+        IntervalCase{{"MEDIANCI", "salary", {90}},
+                     "Median Salary 90% CI Low",
+                     "Median Salary 90% CI High",
+                     "MEDIANCI_salary_90_LOW",
+                     "MEDIANCI_salary_90_HIGH"},
         // Every interval of the mean uses the deviation wording and the level as stored.
-        IntervalCase{{"meanci", "x", {}}, "Mean x Std. Deviation (0.95) Low", "Mean x Std. Deviation (0.95) High",
-                     "meanci_x_95_LOW", "meanci_x_95_HIGH"},
-        IntervalCase{{"MEANSE", "salary", {1.5}}, "Mean Salary Std. Deviation (1.5) Low",
-                     "Mean Salary Std. Deviation (1.5) High", "MEANSE_salary_150_LOW", "MEANSE_salary_150_HIGH"},
-        IntervalCase{{"COUNTCI", "", {99.9}}, "Count 99.9% CI Low", "Count 99.9% CI High", "COUNTCI_99.9_LOW",
+        IntervalCase{{"meanci", "x", {}},
+                     "Mean x Std. Deviation (0.95) Low",
+                     "Mean x Std. Deviation (0.95) High",
+                     "meanci_x_95_LOW",
+                     "meanci_x_95_HIGH"},
+        IntervalCase{{"MEANSE", "salary", {1.5}},
+                     "Mean Salary Std. Deviation (1.5) Low",
+                     "Mean Salary Std. Deviation (1.5) High",
+                     "MEANSE_salary_150_LOW",
+                     "MEANSE_salary_150_HIGH"},
+        IntervalCase{{"COUNTCI", "", {99.9}},
+                     "Count 99.9% CI Low",
+                     "Count 99.9% CI High",
+                     "COUNTCI_99.9_LOW",
                      "COUNTCI_99.9_HIGH"},
-        IntervalCase{{"PCTCI", "", {95}}, "Percent 95% CI Low", "Percent 95% CI High", "PCTCI_95_LOW",
-                     "PCTCI_95_HIGH"}),
+        IntervalCase{
+            {"PCTCI", "", {95}}, "Percent 95% CI Low", "Percent 95% CI High", "PCTCI_95_LOW", "PCTCI_95_HIGH"}),
     [](const auto& info) { return std::string(info.param.call.function) + std::to_string(info.index); });
 
 TEST_F(LabelTest, FunctionsThatAreNoIntervalsHaveNoBoundLabels) {
@@ -164,6 +182,8 @@ struct FormatCase {
   bool dateSpread;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.function << " " << c.format; }
+
 class ResultFormats : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(ResultFormats, FollowTheFunctionAndTheVariablesFormat) {
@@ -190,24 +210,24 @@ constexpr VEXA_Format kString = PackFormat(kFormatA, 8, 0);
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, ResultFormats,
-    ::testing::Values(
-        FormatCase{"MEAN", kF82, 2, "", "", false}, FormatCase{"STDDEV", kF82, 3, "", "", false},
-        FormatCase{"VARIANCE", kF82, 3, "", "", false}, FormatCase{"MEDIAN", kF82, 2, "", "", false},
-        FormatCase{"MODE", kF82, 2, "", "", false}, FormatCase{"VALIDN", kF82, 0, "", "", false},
-        FormatCase{"NGT", kF82, 0, "", "", false}, FormatCase{"PGT", kF82, 1, "", "%", false},
-        FormatCase{"PIN", kF82, 1, "", "%", false}, FormatCase{"MEANCI", kF82, 2, "", "", false},
-        // Decimals grow for plain numbers up to 16; other number formats keep theirs.
-        FormatCase{"STDDEV", PackFormat(kFormatE, 40, 16), 16, "", "", false},
-        FormatCase{"STDDEV", PackFormat(kFormatPct, 8, 1), 2, "", "", false},
-        FormatCase{"STDDEV", PackFormat(6, 8, 2), 2, "", "", false},
-        // Currency: "$" for the dollar format, for value and summary functions only.
-        FormatCase{"SUM", kDollar, 2, "$", "", false}, FormatCase{"PTILE", kDollar, 2, "$", "", false},
-        FormatCase{"VARIANCE", kDollar, 3, "", "", false}, FormatCase{"NLT", kDollar, 0, "", "", false},
-        FormatCase{"PLT", kDollar, 1, "", "%", false},
-        // Dates and times have no decimals; their spread is a date spread.
-        FormatCase{"MEAN", kDate, -1, "", "", false}, FormatCase{"STDDEV", kDate, -1, "", "", true},
-        FormatCase{"STDDEV", kTime, -1, "", "", true}, FormatCase{"VARIANCE", kDate, 3, "", "", false},
-        FormatCase{"PLT", kTime, -1, "", "%", false}, FormatCase{"CASEVALUE", kString, -1, "", "", false}),
+    ::testing::Values(FormatCase{"MEAN", kF82, 2, "", "", false}, FormatCase{"STDDEV", kF82, 3, "", "", false},
+                      FormatCase{"VARIANCE", kF82, 3, "", "", false}, FormatCase{"MEDIAN", kF82, 2, "", "", false},
+                      FormatCase{"MODE", kF82, 2, "", "", false}, FormatCase{"VALIDN", kF82, 0, "", "", false},
+                      FormatCase{"NGT", kF82, 0, "", "", false}, FormatCase{"PGT", kF82, 1, "", "%", false},
+                      FormatCase{"PIN", kF82, 1, "", "%", false}, FormatCase{"MEANCI", kF82, 2, "", "", false},
+                      // Decimals grow for plain numbers up to 16; other number formats keep theirs.
+                      FormatCase{"STDDEV", PackFormat(kFormatE, 40, 16), 16, "", "", false},
+                      FormatCase{"STDDEV", PackFormat(kFormatPct, 8, 1), 2, "", "", false},
+                      FormatCase{"STDDEV", PackFormat(6, 8, 2), 2, "", "", false},
+                      // Currency: "$" for the dollar format, for value and summary functions only.
+                      FormatCase{"SUM", kDollar, 2, "$", "", false}, FormatCase{"PTILE", kDollar, 2, "$", "", false},
+                      FormatCase{"VARIANCE", kDollar, 3, "", "", false}, FormatCase{"NLT", kDollar, 0, "", "", false},
+                      FormatCase{"PLT", kDollar, 1, "", "%", false},
+                      // Dates and times have no decimals; their spread is a date spread.
+                      FormatCase{"MEAN", kDate, -1, "", "", false}, FormatCase{"STDDEV", kDate, -1, "", "", true},
+                      FormatCase{"STDDEV", kTime, -1, "", "", true}, FormatCase{"VARIANCE", kDate, 3, "", "", false},
+                      FormatCase{"PLT", kTime, -1, "", "%", false},
+                      FormatCase{"CASEVALUE", kString, -1, "", "", false}),
     [](const auto& info) { return std::string(info.param.function) + std::to_string(info.index); });
 
 }  // namespace

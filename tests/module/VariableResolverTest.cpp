@@ -1,10 +1,9 @@
-#include "model/VariableResolver.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
 
+#include "model/VariableResolver.h"
 #include "tests/support/TestDataSource.h"
 
 // Found by argument-dependent lookup, so beside the type.
@@ -66,6 +65,8 @@ struct NameCase {
   const char* setLabel;
 };
 
+void PrintTo(const NameCase& c, std::ostream* out) { *out << c.name; }
+
 class ResolveByName : public ResolverTest, public ::testing::WithParamInterface<NameCase> {};
 
 TEST_P(ResolveByName, BindsVariablesAndSets) {
@@ -79,21 +80,20 @@ TEST_P(ResolveByName, BindsVariablesAndSets) {
   EXPECT_EQ(r.getVariable(), c.type == SINGLE_VARIABLE ? data.GetVariable(c.index) : nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, ResolveByName,
-    ::testing::Values(NameCase{"age", true, SINGLE_VARIABLE, 0, {}, ""},
-                      NameCase{"q2", true, SINGLE_VARIABLE, 3, {}, ""},
-                      // Members the data do not hold are skipped.
-                      NameCase{"$cats", true, CATEGORY_SET, kColumns + 0, {2, 3}, "Categories"},
-                      NameCase{"$CATS", true, CATEGORY_SET, kColumns + 0, {2, 3}, "Categories"},
-                      // Without a label, the set is labelled by its name as defined.
-                      NameCase{"$dich", true, DICHOTOMY_SET, kColumns + 1, {4, 5}, "$Dich"},
-                      NameCase{"$SDICH", true, DICHOTOMY_SET, kColumns + 2, {6, 7}, "Strings"},
-                      // Only names with a leading "$" are looked for among the sets.
-                      NameCase{"cats", false, NOT_RESOLVED, -1, {}, ""},
-                      NameCase{"$nosuch", false, NOT_RESOLVED, -1, {}, ""},
-                      NameCase{"", false, NOT_RESOLVED, -1, {}, ""}),
-    [](const auto& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Names, ResolveByName,
+                         ::testing::Values(NameCase{"age", true, SINGLE_VARIABLE, 0, {}, ""},
+                                           NameCase{"q2", true, SINGLE_VARIABLE, 3, {}, ""},
+                                           // Members the data do not hold are skipped.
+                                           NameCase{"$cats", true, CATEGORY_SET, kColumns + 0, {2, 3}, "Categories"},
+                                           NameCase{"$CATS", true, CATEGORY_SET, kColumns + 0, {2, 3}, "Categories"},
+                                           // Without a label, the set is labelled by its name as defined.
+                                           NameCase{"$dich", true, DICHOTOMY_SET, kColumns + 1, {4, 5}, "$Dich"},
+                                           NameCase{"$SDICH", true, DICHOTOMY_SET, kColumns + 2, {6, 7}, "Strings"},
+                                           // Only names with a leading "$" are looked for among the sets.
+                                           NameCase{"cats", false, NOT_RESOLVED, -1, {}, ""},
+                                           NameCase{"$nosuch", false, NOT_RESOLVED, -1, {}, ""},
+                                           NameCase{"", false, NOT_RESOLVED, -1, {}, ""}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST_F(ResolverTest, ResolvesByIndexAndRefusesWhatCannotBeBound) {
   VariableResolver resolver;
@@ -117,6 +117,8 @@ struct StringCase {
   unsigned int length;
 };
 
+void PrintTo(const StringCase& c, std::ostream* out) { *out << c.name; }
+
 class StringQuestions : public ResolverTest, public ::testing::WithParamInterface<StringCase> {};
 
 TEST_P(StringQuestions, FollowTheVariableOrTheSetsMembers) {
@@ -125,14 +127,13 @@ TEST_P(StringQuestions, FollowTheVariableOrTheSetsMembers) {
   EXPECT_EQ(r.getStringLength(), GetParam().length);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, StringQuestions,
-    ::testing::Values(StringCase{"age", false, 0}, StringCase{"city", true, 12}, StringCase{"$cats", false, 0},
-                      StringCase{"$strcats", true, 12},
-                      // A dichotomy set's categories are member names: QUESTION2 is 9 long.
-                      StringCase{"$dich", false, 9}, StringCase{"$sdich", true, 12}, StringCase{"$empty", false, 0},
-                      StringCase{"$nosuch", false, 0}),
-    [](const auto& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Names, StringQuestions,
+                         ::testing::Values(StringCase{"age", false, 0}, StringCase{"city", true, 12},
+                                           StringCase{"$cats", false, 0}, StringCase{"$strcats", true, 12},
+                                           // A dichotomy set's categories are member names: QUESTION2 is 9 long.
+                                           StringCase{"$dich", false, 9}, StringCase{"$sdich", true, 12},
+                                           StringCase{"$empty", false, 0}, StringCase{"$nosuch", false, 0}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST_F(ResolverTest, CountedValueOfStringMembersIsBlankPaddedWholeCells) {
   int width = 0;
@@ -168,10 +169,12 @@ TEST_F(ResolverTest, OnlyDichotomySetsHaveACountedValue) {
 
 struct LabelCase {
   const char* name;
-  std::string text;              // used when cell is empty
-  std::vector<OBS> cell;         // empty: look up by text
+  std::string text;       // used when cell is empty
+  std::vector<OBS> cell;  // empty: look up by text
   std::string label;
 };
+
+void PrintTo(const LabelCase& c, std::ostream* out) { *out << c.name << " " << c.label; }
 
 class ValueLabels : public ResolverTest, public ::testing::WithParamInterface<LabelCase> {};
 
@@ -194,8 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // A dichotomy cell holds a member name, compared ignoring case.
                       LabelCase{"$dich", "", TextCells("q1x", 16), "First question"},
                       LabelCase{"$dich", "", TextCells("QUESTION2", 16), ""},
-                      LabelCase{"$dich", "", TextCells("", 16), ""},
-                      LabelCase{"$dich", "", TextCells("Q1", 16), ""},
+                      LabelCase{"$dich", "", TextCells("", 16), ""}, LabelCase{"$dich", "", TextCells("Q1", 16), ""},
                       // Enhanced sets label a member by its label of the counted value.
                       LabelCase{"$enh", "", TextCells("Q1X", 16), "Chosen first"},
                       LabelCase{"$enh", "", TextCells("QUESTION2", 16), ""},
