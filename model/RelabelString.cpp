@@ -28,8 +28,11 @@ std::string NumberText(double value) {
 std::string ValueText(const OBS* cell, const VariableResolver* resolver) {
   if (!cell) return {};
   const VEXA_Variable* variable = resolver ? resolver->getVariable() : nullptr;
-  if (variable && FormatType(variable->GetFormatEx()) == kStringFormatType)
-    return std::string(cell->text, static_cast<std::size_t>(FormatWidth(variable->GetFormatEx())));
+  if (variable && FormatType(variable->GetFormatEx()) == kStringFormatType) {
+    // A string value spans as many cells as its width needs.
+    std::size_t width = static_cast<std::size_t>(FormatWidth(variable->GetFormatEx()));
+    return std::string(reinterpret_cast<const char*>(cell), width);
+  }
   return NumberText(cell->number);
 }
 

@@ -67,7 +67,7 @@ const VariableSet* FindSet(const VariableSets& sets, const std::string& name, in
 // The first `size` bytes of a cell (fewer at a zero byte), trailing blanks
 // removed; a text with nothing left is a single blank.
 std::string CellText(const OBS* cell, std::size_t size) {
-  const char* bytes = cell->text;
+  const char* bytes = reinterpret_cast<const char*>(cell);
   std::size_t length = 0;
   while (length < size && bytes[length] != '\0') ++length;
   while (length > 0 && bytes[length - 1] == ' ') --length;
@@ -130,7 +130,7 @@ void VariableResolver::Rep::SetCountedValue(const char* text) {
   }
   int cells = ObsCellsForWidth(static_cast<int>(StringLength()));
   countedValue.assign(static_cast<std::size_t>(cells), OBS{});
-  char* field = countedValue.front().text;
+  char* field = reinterpret_cast<char*>(countedValue.data());
   std::size_t size = static_cast<std::size_t>(cells) * sizeof(OBS);
   std::memset(field, ' ', size);
   VEXAMBCopyToFixed_A(field, size, text);
