@@ -76,7 +76,7 @@ TEST(DataOptions, WorkingDataThatCannotBeUsedStopsTheProcedureWithItsFault) {
   std::ofstream(path) << "a,b\n1,\"2\n";
   EngineOptions options;
   options.dataPath = path;
-  CommandRun run = RunCommands("GGRAPH /GRAPHSPEC SOURCE=INLINE.\n", options);
+  CommandRun run = RunCommands("GGRAPH /FITLINE TOTAL=YES.\n", options);
   auto messages = ItemsOfType(run, "message");
   ASSERT_EQ(messages.size(), 1u) << run.listing;
   EXPECT_EQ(messages[0]["level"], 3);
