@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <vector>
 
 #include "engine/data/CaseData.h"
@@ -9,7 +10,9 @@ class CaseCursor {
  public:
   explicit CaseCursor(const CaseData& data);
 
-  long Row() const { return row_; }
+  long Row() const { return static_cast<long>(row_); }
+  // Where the current row number is kept; it follows every move.
+  const std::int64_t* RowAddress() const { return &row_; }
   bool HasNext() const { return row_ + 1 < data_.caseCount; }
   void MoveToNext() { ++row_; }
   void MoveToEnd() { row_ = data_.caseCount; }
@@ -21,5 +24,5 @@ class CaseCursor {
  private:
   const CaseData& data_;
   std::vector<int> cells_;  // cells per case of each column
-  long row_ = -1;
+  std::int64_t row_ = -1;
 };

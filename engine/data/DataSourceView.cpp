@@ -10,8 +10,8 @@ int DataSourceView::FindVarIndex(const char* name, int start) const {
 }
 
 VEXA_InputCaseIterator* DataSourceView::CreateCaseIterator(int /*flags*/) {
-  if (splitAware_) return new SplitCaseIterator(*data_, data_->dictionary.Splits());
-  return new PlainCaseIterator(*data_);
+  if (splitAware_) return new SplitCaseIterator(this, *data_, data_->dictionary.Splits());
+  return new PlainCaseIterator(this, *data_);
 }
 
 int DataSourceView::GetSplitVarCount() const {

@@ -1,11 +1,13 @@
 #pragma once
 #include "VEXA_InputCaseIterator.h"
 #include "engine/data/CaseCursor.h"
+#include "engine/data/CursorColumnAccess.h"
 
 // Delivers every case of a loaded data set, as one group.
-class PlainCaseIterator : public VEXA_InputCaseIterator {
+class PlainCaseIterator : public VEXA_InputCaseIterator, public CursorColumnAccess {
  public:
-  explicit PlainCaseIterator(const CaseData& data) : cursor_(data) {}
+  PlainCaseIterator(const VEXA_DataSource* dictionary, const CaseData& data)
+      : CursorColumnAccess(dictionary, data, cursor_), cursor_(data) {}
 
   int NextCase() override;
   const OBS* GetObsPointer(int column) const override { return cursor_.CellAt(column, cursor_.Row()); }

@@ -3,13 +3,15 @@
 
 #include "VEXA_InputCaseIterator.h"
 #include "engine/data/CaseCursor.h"
+#include "engine/data/CursorColumnAccess.h"
 
 // Delivers the cases of the procedure's data and stops once between two
 // split groups: runs of consecutive cases with equal split values. There is
 // no stop before the first group or after the last one.
-class SplitCaseIterator : public ProcDSIterator {
+class SplitCaseIterator : public ProcDSIterator, public CursorColumnAccess {
  public:
-  SplitCaseIterator(const CaseData& data, std::vector<int> splits) : cursor_(data), splits_(std::move(splits)) {}
+  SplitCaseIterator(const VEXA_DataSource* dictionary, const CaseData& data, std::vector<int> splits)
+      : CursorColumnAccess(dictionary, data, cursor_), cursor_(data), splits_(std::move(splits)) {}
 
   int NextCase() override;
   // At a stop no case is current: no cells and case number 0.
