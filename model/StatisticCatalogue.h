@@ -1,0 +1,57 @@
+#pragma once
+#include <string>
+
+#include "model/GGraphStatistic.h"
+
+// How a summary function takes the parameters after its first one.
+enum class ParameterShape {
+  kNone,              // COUNT
+  kDuplicates,        // RESPONSES, PCTRESPONSES: DUP or NODUP
+  kVariable,          // a variable only
+  kCutPoint,          // PTILE, GPTILE: a percentage
+  kUpperLimit,        // PLT, NLT
+  kLowerLimit,        // the other one-limit functions
+  kLimits,            // PIN, NIN: low and high
+  kVariableInterval,  // the intervals of the mean and of the median
+  kCountInterval,     // COUNTCI, PCTCI: a level only
+};
+
+// Which rule gives a function's result decimals, prefix and suffix.
+enum class ResultRule {
+  kNoRule,    // no rule
+  kCount,     // 0 decimals
+  kPercent,   // 1 decimal, "%"
+  kVariance,  // 3 decimals, also for dates
+  kValue,     // the variable's decimals and currency
+  kSummary,   // the variable's decimals (capped for numbers) and currency
+  kSpread,    // as kSummary with one decimal more; a date spread for dates
+};
+
+// The bounds of an interval function and how they are labelled.
+struct IntervalSpec {
+  IntervalKind kind;
+  double defaultLevel;
+  bool namesVariable;   // the variable appears in the bound labels
+  bool levelInPercent;  // the level appears multiplied by 100
+  const char* lowPattern;
+  const char* highPattern;
+};
+
+// One function of the catalogue.
+struct StatisticEntry {
+  const char* name;
+  int code;
+  int numericCount;  // positional parameters, the variable included
+  int keywordCount;  // optional parameters
+  ParameterShape shape;
+  ResultRule result;
+  const char* displayPattern;  // null: no display label
+  const char* fullPattern;
+  const char* word;            // ^1 of "^1 ^2"; null when none
+  const IntervalSpec* interval;  // null: not an interval function
+};
+
+// The entry of a function name (compared ignoring case); an unknown name
+// gives an entry with code 0.
+const StatisticEntry& FindStatisticEntry(const std::string& name);
+
