@@ -16,11 +16,8 @@ bool HandleVGraphSpec(GGraphCommandParser& parser, const SubComObj& subcommand, 
     if (!SubcommandTokens::IsWord(keyword, "SOURCE"))
       return ReportUnknownToken(tokens.Name(), SubcommandTokens::Text(keyword));
     if (!tokens.TakeEqualSign("SOURCE")) return false;
-    const TokenInfoObj* value = tokens.Take();
-    if (!value) {
-      ReportIncomplete(tokens.Name());
-      return false;
-    }
+    const TokenInfoObj* value = tokens.TakeValue();
+    if (!value) return false;
     if (!SubcommandTokens::IsWord(value, "INLINE"))
       return ReportUnknownToken(tokens.Name(), SubcommandTokens::Text(value));
   }

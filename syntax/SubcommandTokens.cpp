@@ -34,3 +34,36 @@ bool SubcommandTokens::TakeEqualSign(const std::string& keyword) {
   Take();
   return true;
 }
+
+const TokenInfoObj* SubcommandTokens::TakeValue() {
+  const TokenInfoObj* token = Take();
+  if (!token) ReportIncomplete(name_);
+  return token;
+}
+
+bool SubcommandTokens::TakeOperator(int code) {
+  const TokenInfoObj* token = TakeValue();
+  if (!token) return false;
+  return IsOperator(token, code) || ReportUnknownToken(name_, Text(token));
+}
+
+const TokenInfoObj* SubcommandTokens::TakeLiteral() {
+  const TokenInfoObj* token = TakeValue();
+  if (token && !token->IsLiteral()) {
+    ReportUnknownToken(name_, Text(token));
+    return nullptr;
+  }
+  return token;
+}
+
+bool SubcommandTokens::TakeYesNo(bool& value) {
+  const TokenInfoObj* token = TakeValue();
+  if (!token) return false;
+  if (IsWord(token, "YES"))
+    value = true;
+  else if (IsWord(token, "NO"))
+    value = false;
+  else
+    return ReportUnknownToken(name_, Text(token));
+  return true;
+}

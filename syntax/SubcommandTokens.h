@@ -23,9 +23,32 @@ class SubcommandTokens {
   static bool IsOperator(const TokenInfoObj* token, int code);
   static std::string Text(const TokenInfoObj* token);
 
+  // The index of the entry of table (entries with a `keyword` text) that the
+  // token names; -1 when it names none.
+  template <typename Table>
+  static int KeywordIndex(const TokenInfoObj* token, const Table& table) {
+    int index = 0;
+    for (const auto& entry : table) {
+      if (IsWord(token, entry.keyword)) return index;
+      ++index;
+    }
+    return -1;
+  }
+
   // Consumes the equal sign that must follow keyword; reports and returns false
   // when it is missing.
   bool TakeEqualSign(const std::string& keyword);
+  // Like Take, for a value that must follow: at the end of the tokens the
+  // incomplete message is issued and the result is null.
+  const TokenInfoObj* TakeValue();
+  // Consumes the operator code; otherwise reports the token in its place (the
+  // incomplete message at the end) and returns false.
+  bool TakeOperator(int code);
+  // Like TakeValue, for a quoted literal: any other token is reported and
+  // gives null.
+  const TokenInfoObj* TakeLiteral();
+  // Reads YES (true) or NO (false); otherwise reports and returns false.
+  bool TakeYesNo(bool& value);
 
  private:
   const SubComObj& subcommand_;

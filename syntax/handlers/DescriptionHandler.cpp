@@ -28,11 +28,8 @@ bool HandleDescription(GGraphCommandParser& parser, const SubComObj& subcommand,
   if (!SubcommandTokens::IsWord(keyword, "TEXT"))
     return ReportUnknownToken(tokens.Name(), SubcommandTokens::Text(keyword));
   if (!tokens.TakeEqualSign("TEXT")) return false;
-  const TokenInfoObj* value = tokens.Take();
-  if (!value) {
-    ReportIncomplete(tokens.Name());
-    return false;
-  }
+  const TokenInfoObj* value = tokens.TakeValue();
+  if (!value) return false;
   int type = 0;
   for (const DescriptionValue& entry : kDescriptionValues)
     if (SubcommandTokens::IsWord(value, entry.word)) type = entry.type;

@@ -33,11 +33,8 @@ bool ReadFlagKeywords(GGraphSettings& settings, const SubComObj& subcommand, int
     if (k == keywords.size()) return ReportUnknownToken(tokens.Name(), SubcommandTokens::Text(token));
     if (seen[k]++ > 0) return ReportDuplicate(tokens.Name(), keywords[k].keyword);
     if (!tokens.TakeEqualSign(keywords[k].keyword)) return false;
-    const TokenInfoObj* value = tokens.Take();
-    if (!value) {
-      ReportIncomplete(tokens.Name());
-      return false;
-    }
+    const TokenInfoObj* value = tokens.TakeValue();
+    if (!value) return false;
     if (SubcommandTokens::IsWord(value, "YES"))
       (settings.*keywords[k].setOnYes)();
     else if (!SubcommandTokens::IsWord(value, "NO"))

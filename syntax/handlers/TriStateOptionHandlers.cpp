@@ -40,17 +40,9 @@ bool ReadTriStatePair(GGraphSettings& settings, const SubComObj& subcommand, int
     if (k == keywords.size()) return ReportUnknownToken(tokens.Name(), SubcommandTokens::Text(token));
     if (seen[k]++ > 0) return ReportDuplicate(tokens.Name(), keywords[k].keyword);
     if (!tokens.TakeEqualSign(keywords[k].keyword)) return false;
-    const TokenInfoObj* value = tokens.Take();
-    if (!value) {
-      ReportIncomplete(tokens.Name());
-      return false;
-    }
-    if (SubcommandTokens::IsWord(value, "YES"))
-      values[k] = kYes;
-    else if (SubcommandTokens::IsWord(value, "NO"))
-      values[k] = kNo;
-    else
-      return ReportUnknownToken(tokens.Name(), SubcommandTokens::Text(value));
+    bool yes = false;
+    if (!tokens.TakeYesNo(yes)) return false;
+    values[k] = yes ? kYes : kNo;
   }
   for (std::size_t k = 0; k < keywords.size(); ++k) (settings.*keywords[k].set)(values[k]);
   return true;

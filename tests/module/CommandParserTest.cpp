@@ -1,34 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "FacSTDictionary.h"
-#include "PathFactory.h"
-#include "ProcedureDataSource.h"
-#include "model/GGraphSettings.h"
 #include "spec/GraphSpec.h"
-#include "syntax/GGraphCommandParser.h"
-#include "tests/support/ModuleSession.h"
+#include "tests/support/ParsedCommand.h"
 
 namespace {
-
-using Messages = std::vector<std::pair<int, std::string>>;
-
-// Parses the first command of text; keeps everything alive for the checks.
-struct ParsedCommand {
-  explicit ParsedCommand(const std::string& text, EngineOptions options = {})
-      : session(text, std::move(options)),
-        dictionary(PathFactory::getPathInstance(3)),
-        parser(&dataSource, &dictionary) {
-    dictionary.SetProcedure("GGRAPH");
-    accepted = parser.Parse();
-  }
-  GGraphSettings& Settings() { return parser.Settings(); }
-
-  ModuleSession session;
-  ProcedureDataSource dataSource;
-  FacSTDictionary dictionary;
-  GGraphCommandParser parser;
-  bool accepted = false;
-};
 
 struct MessageCase {
   const char* command;
