@@ -1,4 +1,6 @@
 #pragma once
+#include <ostream>
+
 #include <rapidjson/ostreamwrapper.h>
 #include <rapidjson/writer.h>
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 class VarDataProcessor;
@@ -16,7 +17,7 @@ class VarDataColumn {
   friend class VarDataProcessor;
   std::string sourceName_;
   std::string columnName_;
-  const VarDataProcessor* table_ = nullptr;  // the table that filled the handle
+  std::uint64_t stamp_ = 0;  // which table layout the indices belong to
   std::size_t sourceIndex_ = 0;
   std::size_t columnIndex_ = 0;
 };

@@ -63,5 +63,10 @@ class VarDataProcessor {
   const DataTableStore& Store() const { return *store_; }
 
  private:
+  template <typename Write>
+  bool WriteCell(const VarDataColumn& column, int row, Write write);
+  template <typename Write>
+  bool WriteCell(const std::string& source, const std::string& column, int row, Write write);
+
   std::unique_ptr<DataTableStore> store_;
 };

@@ -86,7 +86,10 @@ class XDocument {
 
  protected:
   // An empty document of a kind named by the subclass ("jsonChart", ...).
-  explicit XDocument(const char* kind);
+  struct Kind {
+    const char* name;
+  };
+  explicit XDocument(Kind kind);
   DocumentState& MutableState() { return *state_; }
 
  private:

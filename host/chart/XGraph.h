@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "ChartString.h"
-
-class XVariable;
+#include "XVariable.h"
 
 // The graph of a chart document: its data sources, its chart variables and
 // its subtitle. Owned by its XDocument.

@@ -1,0 +1,83 @@
+#!/usr/bin/python3
+"""Checks output documents against docs/output-schema.json.
+
+  check_output.py --schema SCHEMA --ggraph GGRAPH --samples CHART_SAMPLES --work DIR COMMAND_FILE...
+
+Runs the ggraph front end on each command file (once plainly, once with
+--debug and the RFM invoking module), writes the chart library's sample
+document, and validates every output document. Beyond the schema, each data
+column must hold exactly as many values as its source has rows.
+"""
+import argparse
+import json
+import pathlib
+import subprocess
+import sys
+
+import jsonschema
+
+
+def data_tables(item):
+    if isinstance(item, dict):
+        if item.get("type") == "procedure":
+            for inner in item["items"]:
+                yield from data_tables(inner)
+        elif isinstance(item.get("data"), dict):
+            yield item["data"]
+
+
+def row_count_errors(document):
+    for item in document["items"]:
+        for table in data_tables(item):
+            for source in table["sources"]:
+                for column in source["columns"]:
+                    if "values" in column and len(column["values"]) != source["rows"]:
+                        yield "source %s column %s: %d values for %d rows" % (
+                            source["name"], column["name"], len(column["values"]), source["rows"])
+
+
+def produce(arguments):
+    work = pathlib.Path(arguments.work)
+    work.mkdir(parents=True, exist_ok=True)
+    outputs = []
+    samples = work / "chart-samples.json"
+    subprocess.run([arguments.samples, str(samples)], check=True)
+    outputs.append(samples)
+    for command in arguments.commands:
+        for variant, extra in (("plain", []), ("debug", ["--debug", "--invoked-by", "QK"])):
+            output = work / ("%s-%s.json" % (pathlib.Path(command).stem, variant))
+            run = subprocess.run([arguments.ggraph, "run", command, "--json", str(output)] + extra,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+            if run.returncode not in (0, 1):
+                sys.exit("%s %s: exit %d: %s" % (command, variant, run.returncode, run.stderr))
+            outputs.append(output)
+    return outputs
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--schema", required=True)
+    parser.add_argument("--ggraph", required=True)
+    parser.add_argument("--samples", required=True)
+    parser.add_argument("--work", required=True)
+    parser.add_argument("commands", nargs="*")
+    arguments = parser.parse_args()
+
+    schema = json.loads(pathlib.Path(arguments.schema).read_text())
+    jsonschema.Draft202012Validator.check_schema(schema)
+    validator = jsonschema.Draft202012Validator(schema)
+    failures = 0
+    for output in produce(arguments):
+        document = json.loads(output.read_text(encoding="utf-8"))
+        errors = ["%s: %s" % ("/".join(str(p) for p in error.absolute_path), error.message)
+                  for error in validator.iter_errors(document)]
+        errors += list(row_count_errors(document))
+        for error in errors:
+            print("%s: %s" % (output.name, error))
+        failures += bool(errors)
+        print("%s: %s" % (output.name, "invalid" if errors else "valid"))
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    main()
