@@ -1,8 +1,15 @@
 #include "model/GGraphSettings.h"
 
+#include <cstdio>
+
+#include "data/GGraphDataSet.h"
+#include "model/GGraphVariable.h"
+#include "model/VariableResolver.h"
 #include "spec/GraphSpec.h"
 
 struct GGraphSettings::Rep {
+  DataSetList aggregatedDataSets;
+  DataSetList unaggregatedDataSets;
   std::vector<GraphSpec*> graphSpecs;  // owned
   std::int32_t rfmMode = 0;
   std::int32_t descriptionType = 0;
@@ -20,8 +27,58 @@ struct GGraphSettings::Rep {
 GGraphSettings::GGraphSettings() : rep_(new Rep) {}
 
 GGraphSettings::~GGraphSettings() {
+  rep_->aggregatedDataSets.clear();
+  rep_->unaggregatedDataSets.clear();
   for (GraphSpec* spec : rep_->graphSpecs) delete spec;
   delete rep_;
+}
+
+namespace {
+
+std::string GeneratedSourceName(int held) {
+  char name[32];
+  std::snprintf(name, sizeof name, "source%i", held);
+  return name;
+}
+
+void RemoveNamed(GGraphSettings::DataSetList& list, const std::string& name) {
+  std::erase_if(list, [&](const std::unique_ptr<GGraphDataSet>& held) { return held->GetSourceName() == name; });
+}
+
+// The case number always; the weight when the data are weighted and the
+// weight variable resolves.
+void AddSystemVariables(GGraphDataSet& dataSet) {
+  dataSet.AddVariable(new GGraphVariable(SYSVAR_CASENUM, nullptr));
+  int weight = dataSet.GetWeightVariableIndex();
+  if (weight == -1) return;
+  auto resolver = std::make_unique<VariableResolver>();
+  if (resolver->resolveVariable(dataSet.GetDataSource(), weight))
+    dataSet.AddVariable(new GGraphVariable(SYSVAR_WEIGHT, resolver.release()));
+}
+
+}  // namespace
+
+void GGraphSettings::AddDataSet(GGraphDataSet* dataSet) {
+  std::unique_ptr<GGraphDataSet> added(dataSet);
+  if (added->GetSourceName().empty()) added->SetSourceName(GeneratedSourceName(GetDataSetCount()));
+  RemoveNamed(rep_->aggregatedDataSets, added->GetSourceName());
+  RemoveNamed(rep_->unaggregatedDataSets, added->GetSourceName());
+  if (added->HasAggregation()) {
+    rep_->aggregatedDataSets.push_back(std::move(added));
+    return;
+  }
+  AddSystemVariables(*added);
+  rep_->unaggregatedDataSets.push_back(std::move(added));
+}
+
+const GGraphSettings::DataSetList& GGraphSettings::GetAggregatedDataSets() const { return rep_->aggregatedDataSets; }
+
+const GGraphSettings::DataSetList& GGraphSettings::GetUnaggregatedDataSets() const {
+  return rep_->unaggregatedDataSets;
+}
+
+int GGraphSettings::GetDataSetCount() const {
+  return static_cast<int>(rep_->aggregatedDataSets.size() + rep_->unaggregatedDataSets.size());
 }
 
 void GGraphSettings::AddGraphSpec(GraphSpec* spec) { rep_->graphSpecs.push_back(spec); }

@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+class GGraphDataSet;
 class GraphSpec;
 
 // 0 not given, 1 YES, 2 NO; handed unchanged to the chart document.
@@ -16,13 +18,25 @@ struct ColorEntry {
   std::int32_t blue;
 };
 
-// The whole parsed command: graph specifications, CSV files and chart options.
+// The whole parsed command: graph data sets, graph specifications, CSV files
+// and chart options.
 class GGraphSettings {
  public:
+  using DataSetList = std::vector<std::unique_ptr<GGraphDataSet>>;
+
   GGraphSettings();
   ~GGraphSettings();
   GGraphSettings(const GGraphSettings&) = delete;
   GGraphSettings& operator=(const GGraphSettings&) = delete;
+
+  // Takes ownership. Names an unnamed data set "source" and the number of data
+  // sets held, replaces every data set of the same name, and files it by
+  // whether it aggregates; an unaggregated one first receives $CASENUM, and
+  // $WEIGHT when its data are weighted.
+  void AddDataSet(GGraphDataSet* dataSet);
+  const DataSetList& GetAggregatedDataSets() const;
+  const DataSetList& GetUnaggregatedDataSets() const;
+  int GetDataSetCount() const;
 
   // Takes ownership.
   void AddGraphSpec(GraphSpec* spec);

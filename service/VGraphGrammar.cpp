@@ -1,15 +1,34 @@
 #include "service/VGraphGrammar.h"
 
+#include "data/GGraphDataSet.h"
 #include "model/GGraphSettings.h"
+#include "model/GGraphVariable.h"
+#include "model/VariableResolver.h"
 #include "spec/GraphSpec.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SyntaxMessages.h"
 
 namespace {
 
+// Case by case, a graph service gets no column for a multiple-response set.
+bool HoldsSetWithoutAggregation(const GGraphSettings& settings) {
+  for (const auto& dataSet : settings.GetUnaggregatedDataSets()) {
+    for (const auto& variable : dataSet->GetVariables()) {
+      const VariableResolver* resolver = variable->GetResolver();
+      if (resolver && (resolver->getVariableType() == CATEGORY_SET || resolver->getVariableType() == DICHOTOMY_SET))
+        return true;
+    }
+  }
+  return false;
+}
+
 bool ValidateVGraph(GGraphCommandParser& parser) {
   if (parser.Settings().GetGraphSpecs().empty()) {
     ReportText("The VGRAPH command must contain at least one GRAPHSPEC subcommand.", kLevelError);
+    return false;
+  }
+  if (HoldsSetWithoutAggregation(parser.Settings())) {
+    ReportText("An aggregation function must be specified when using multiple response sets.", kLevelError);
     return false;
   }
   return true;
