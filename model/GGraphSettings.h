@@ -18,7 +18,7 @@ struct ColorEntry {
   std::int32_t blue;
 };
 
-// The whole parsed command: graph data sets, graph specifications, CSV files
+// The whole parsed command: graph data sets, graph specs, CSV files
 // and chart options.
 class GGraphSettings {
  public:

@@ -8,10 +8,10 @@
 
 namespace {
 
-// Room for the engine's expansion of a file specification.
+// Room for the engine's expansion of a file name.
 constexpr int kMaxFileSpecification = 4096;
 
-// The engine's expansion of a file specification; empty when it rejects it.
+// The engine's expansion of a file name; empty when it rejects it.
 std::string ResolveFileSpecification(const std::string& name) {
   std::vector<char> expanded(kMaxFileSpecification, '\0');
   if (!ValidateFileSpecificationEx(name.data(), static_cast<int>(name.size()), 0, expanded.data(),

@@ -5,7 +5,7 @@
 
 #include "spec/VizVariableMapping.h"
 
-// Where a chart's specification comes from.
+// Where a chart's definition comes from.
 enum SourceKind : std::int32_t {
   INLINE = 0,
   GPLFILE = 1,
@@ -27,7 +27,7 @@ enum MapLocation : std::int32_t {
   LOCATION_LOCAL = 0,
   // The directory given with the location.
   LOCATION_DIRECTORY = 1,
-  // The name itself is a file specification.
+  // The name itself names a file.
   LOCATION_FILE = 2,
 };
 

@@ -8,7 +8,7 @@ class FetchFile {
   static std::string fetch(const std::string& path, bool binary, bool quiet);
 };
 
-// Accepts and expands a file specification (relative names are taken from the
+// Accepts and expands a file name (relative names are taken from the
 // command file's folder). Writes the expansion into out (at most outSize bytes
 // with the terminating zero) and returns true when the engine accepts the name.
 bool ValidateFileSpecificationEx(const char* name, int length, int flags, char* out, int outSize);

@@ -1,4 +1,4 @@
-// GRAPHSPEC: one graph specification, handed to the settings once the whole
+// GRAPHSPEC: one graph spec, handed to the settings once the whole
 // subcommand has been accepted.
 
 #include <array>

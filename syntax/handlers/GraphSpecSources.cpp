@@ -1,4 +1,4 @@
-// The values of GRAPHSPEC's SOURCE keyword: where the chart's specification
+// The values of GRAPHSPEC's SOURCE keyword: where the chart's definition
 // comes from.
 
 #include <array>
