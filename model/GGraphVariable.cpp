@@ -6,7 +6,8 @@
 #include "VEXA_Variable.h"
 #include "VarDataProcessor.h"
 #include "XUtility.h"
-#include "model/LocalText.h"
+#include "model/DictionaryText.h"
+#include "spec/Utf8FromLocalCodePage.h"
 #include "model/VariableResolver.h"
 
 namespace {
@@ -58,7 +59,7 @@ GGraphVariable::GGraphVariable(VariableResolver* resolver) : rep_(new Rep) {
   rep_->resolver.reset(resolver);
   if (!resolver) return;
   rep_->name = NameOfResolved(*resolver);
-  rep_->nameUtf8 = Utf8FromLocal(rep_->name);
+  rep_->nameUtf8 = Utf8FromLocalCodePage(rep_->name);
   rep_->gplLabelUtf8 = rep_->nameUtf8;
 }
 
@@ -74,7 +75,7 @@ GGraphVariable::~GGraphVariable() { delete rep_; }
 
 void GGraphVariable::SetGPLLabel(const std::string& label) {
   rep_->gplLabel = label;
-  rep_->gplLabelUtf8 = Utf8FromLocal(label);
+  rep_->gplLabelUtf8 = Utf8FromLocalCodePage(label);
 }
 
 std::string GGraphVariable::GetGPLName() const { return rep_->gplLabel.empty() ? rep_->name : rep_->gplLabel; }
@@ -128,7 +129,7 @@ bool GGraphVariable::SetNumericValue(double value, int row) {
   const VEXA_ValueLabelMap* labels = rep_->ValueLabels();
   const char* label = labels ? labels->GetLabel(value) : nullptr;
   if (label)
-    rep_->processor->SetStringVariableValue(*rep_->labelColumn, row, Utf8FromLocal(label));
+    rep_->processor->SetStringVariableValue(*rep_->labelColumn, row, Utf8FromLocalCodePage(label));
   else
     rep_->processor->SetVariableValue(*rep_->labelColumn, row, value);
   return true;

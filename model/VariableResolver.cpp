@@ -11,7 +11,8 @@
 #include "VariableSet.h"
 #include "VariableSets.h"
 #include "VexaText.h"
-#include "model/LocalText.h"
+#include "model/DictionaryText.h"
+#include "spec/Utf8FromLocalCodePage.h"
 
 struct VariableResolver::Rep {
   const VEXA_DataSource* dataSource = nullptr;
@@ -195,11 +196,11 @@ std::string VariableResolver::getValueLabel(const std::string& text, const OBS* 
   switch (rep_->type) {
     case SINGLE_VARIABLE: {
       const char* label = LookUpValueLabel(rep_->variable, text, cell);
-      return label ? Utf8FromLocal(label) : std::string();
+      return label ? Utf8FromLocalCodePage(label) : std::string();
     }
     case CATEGORY_SET:
       for (int index : rep_->memberIndexes)
-        if (const char* label = LookUpValueLabel(rep_->Member(index), text, cell)) return Utf8FromLocal(label);
+        if (const char* label = LookUpValueLabel(rep_->Member(index), text, cell)) return Utf8FromLocalCodePage(label);
       return {};
     case DICHOTOMY_SET:
       return cell ? rep_->DichotomyLabel(cell) : std::string();
@@ -217,7 +218,7 @@ std::string VariableResolver::Rep::DichotomyLabel(const OBS* cell) const {
     std::size_t size = std::min(static_cast<std::size_t>(std::max(member->GetDisplayWidth(), 0)), cellSize);
     if (VEXAMBstricmp_A(CellText(cell, size).c_str(), member->GetName()) != 0) continue;
     if (usesCategoryLabels) return CountedValueLabel(member);
-    return HasText(member->GetLabel()) ? Utf8FromLocal(member->GetLabel()) : std::string();
+    return HasText(member->GetLabel()) ? Utf8FromLocalCodePage(member->GetLabel()) : std::string();
   }
   return {};
 }
@@ -225,7 +226,7 @@ std::string VariableResolver::Rep::DichotomyLabel(const OBS* cell) const {
 std::string VariableResolver::Rep::CountedValueLabel(const VEXA_Variable* member) const {
   if (countedValue.empty()) return {};
   const char* label = LookUpValueLabel(member, std::string(), countedValue.data());
-  return label ? Utf8FromLocal(label) : std::string();
+  return label ? Utf8FromLocalCodePage(label) : std::string();
 }
 
 std::vector<CategoryEntry> VariableResolver::getCategories() const {
@@ -248,7 +249,7 @@ void VariableResolver::Rep::AddCategorySetEntries(std::vector<CategoryEntry>& en
       if (!label) continue;
       auto same = [&value](const CategoryEntry& entry) { return entry.value == value.number; };
       if (std::none_of(entries.begin(), entries.end(), same))
-        entries.push_back({value.number, std::string(), Utf8FromLocal(label)});
+        entries.push_back({value.number, std::string(), Utf8FromLocalCodePage(label)});
     }
   }
 }
@@ -258,7 +259,7 @@ void VariableResolver::Rep::AddDichotomySetEntries(std::vector<CategoryEntry>& e
     const VEXA_Variable* member = Member(index);
     if (!member) continue;
     if (!usesCategoryLabels && !HasText(member->GetLabel())) continue;
-    std::string label = usesCategoryLabels ? CountedValueLabel(member) : Utf8FromLocal(member->GetLabel());
-    entries.push_back({0, Utf8FromLocal(member->GetName()), label});
+    std::string label = usesCategoryLabels ? CountedValueLabel(member) : Utf8FromLocalCodePage(member->GetLabel());
+    entries.push_back({0, Utf8FromLocalCodePage(member->GetName()), label});
   }
 }
