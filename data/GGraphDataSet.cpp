@@ -3,7 +3,7 @@
 #include "VexaText.h"
 #include "XUtility.h"
 #include "data/GGraphDataSetRep.h"
-#include "model/LocalText.h"
+#include "spec/Utf8FromLocalCodePage.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ void GGraphDataSet::SetDataSetHandle(const std::string& handle) { rep_->dataSetH
 
 void GGraphDataSet::SetSourceName(const std::string& name) {
   rep_->sourceName = name;
-  rep_->sourceNameUtf8 = Utf8FromLocal(name);
+  rep_->sourceNameUtf8 = Utf8FromLocalCodePage(name);
 }
 
 const SplitGroup* GGraphDataSet::Rep::CurrentGroup() const {
