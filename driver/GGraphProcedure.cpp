@@ -1,15 +1,24 @@
 // The GGRAPH command entry.
 
+#include "driver/ChartLoop.h"
 #include "driver/EngineWorkAreas.h"
+#include "driver/GraphDataReading.h"
 #include "driver/ProcedureFlavor.h"
 #include "driver/RfmHelpTable.h"
+#include "model/RelabelString.h"
 
 namespace {
 
 std::string GGraphTitle() { return InvokedByRfmModule() ? "RFM Analysis" : "GGraph"; }
 
-// The data sets and the chart loop arrive with the graph data sets.
-void ProduceGGraphCharts(ProcedureRun&) {}
+// Reads every graph data set once, then makes the charts over them.
+void ProduceGGraphCharts(ProcedureRun& run) {
+  RelabelString relabel;
+  bool noValidCases = false;
+  std::unique_ptr<PreparedDataSets> prepared = ReadGraphData(run, relabel, noValidCases);
+  if (noValidCases) return;
+  RunChartLoop(run, prepared.get(), relabel);
+}
 
 const ProcedureFlavor kGGraph{
     "GGraph", GGraphTitle, "GGRAPH", GGraphGrammar, false, nullptr, ProduceGGraphCharts, WriteRfmHelpTable,

@@ -3,7 +3,7 @@
 
 #include "syntax/CommandGrammar.h"
 
-class ProcedureRun;
+struct ProcedureRun;
 
 // What distinguishes the GGRAPH procedure from the VGRAPH procedure; the frame
 // around them is shared.
