@@ -34,6 +34,8 @@ enum MapLocation : std::int32_t {
 // One GRAPHSPEC subcommand (or graph-service block) as a record. Names handed
 // to the chart library are kept in UTF-8; the names as the user wrote them (in
 // the local code page) are kept for messages.
+class GGraphDataSet;
+
 class GraphSpec {
  public:
   GraphSpec();
@@ -127,6 +129,10 @@ class GraphSpec {
   bool ResolveDataMap();
   bool ResolveRefMap();
   bool ResolveStyleSheet();
+
+  // Appends to the inline GPL the SOURCE and DATA declarations it lacks for
+  // the data set (null: nothing to do).
+  void AddGplDeclarations(GGraphDataSet* dataSet);
 
  private:
   struct Rep;

@@ -1,0 +1,4 @@
+#include "spec/GraphSpec.h"
+
+// Declarations arrive with chart production.
+void GraphSpec::AddGplDeclarations(GGraphDataSet*) {}
