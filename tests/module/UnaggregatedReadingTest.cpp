@@ -106,3 +106,19 @@ TEST(UnaggregatedReading, ADataSetWithoutCasesGivesNoTable) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(UnaggregatedReading, VarsToCasesStacksTheVariablesOfEachCase) {
+  // Case 2 (x missing) and case 3 (g missing) leave no rows under LISTWISE;
+  // the next kept case takes their place.
+  ReadRun run(kSchema, kCases, "VARIABLES=x g s TRANSFORM=VARSTOCASES");
+  EXPECT_EQ(run.Tables(), (Tables{{"#SUMMARY|#INDEX|$CASENUM", "1.5|0|1", "1|1|1", "ab|2|1", "3.5|0|4", "2|1|4",
+                                   "ef|2|4"}}));
+  EXPECT_EQ(run.result, 2u);
+  ReadRun variablewise(kSchema, kCases, "VARIABLES=x g TRANSFORM=VARSTOCASES(SUMMARY=\"v\" INDEX=\"i\") "
+                                        "MISSING=VARIABLEWISE CASELIMIT=2");
+  EXPECT_EQ(variablewise.Tables(), (Tables{{"v|i|$CASENUM", "1.5|0|1", "1|1|1", ".|0|2", "2|1|2"}}));
+}
+
+}  // namespace
