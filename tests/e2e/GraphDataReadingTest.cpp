@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/support/RunCommands.h"
 
@@ -60,6 +62,35 @@ TEST(GraphDataReading, TheBundledDataYieldCases) {
     EXPECT_EQ(Texts(ItemsOfType(run, "debug")),
               (std::vector<std::string>{"Starting GGraph Procedure", "Ending GGraph Procedure"}))
         << c.package;
+  }
+}
+
+TEST(GraphDataReading, TheReadingReportsReachTheOutput) {
+  using Reports = std::vector<std::pair<int, std::string>>;
+  const std::string notFound =
+      " for variable trt on DATAFILTER keyword of subcommand GRAPHDATASET is not found in the data.";
+  struct Case {
+    const char* graphDataSet;
+    Reports reports;
+  };
+  for (const Case& c : {
+           Case{"NAME=\"g\" VARIABLES=age CASELIMIT=10",
+                {{2, "Only the first 10 cases from the g data set have been used."}}},
+           Case{"NAME=\"g\" VARIABLES=age DATAFILTER=trt(VALUES=1 7)", {{2, "Specified value 7" + notFound}}},
+           // Nothing passes: the data set yields no case and the procedure ends.
+           Case{"NAME=\"g\" VARIABLES=age DATAFILTER=trt(VALUES=7 UNLABELED=EXCLUDE)",
+                {{3, "No data to graph because all values of filter field trt have been excluded."},
+                 {2, "Specified value 7" + notFound},
+                 {2, "There are no valid cases..."}}},
+           Case{"NAME=\"g\" VARIABLES=sex MEAN(age) DATAFILTER=trt(VALUES=7 UNLABELED=EXCLUDE)",
+                {{3, "No data to graph because all values of filter field trt have been excluded."},
+                 {2, "Specified value 7" + notFound},
+                 {2, "There are no valid cases..."}}},
+       }) {
+    CommandRun run = RunWithDebug(Command(c.graphDataSet), kExamples + "pbc");
+    Reports reports;
+    for (const auto& message : ItemsOfType(run, "message")) reports.emplace_back(message["level"], message["text"]);
+    EXPECT_EQ(reports, c.reports) << c.graphDataSet << "\n" << run.listing;
   }
 }
 
