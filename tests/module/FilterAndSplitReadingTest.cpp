@@ -110,6 +110,13 @@ TEST(SplitGroups, EachGroupHasItsTableAndDescription) {
   EXPECT_EQ(run.result, 5u);
 }
 
+TEST(SplitGroups, TheRowsOfEveryGroupCountAlsoWhenTheLastGroupKeepsNone) {
+  // The result tells the procedure whether there are cases to chart at all.
+  ReadRun run(kSplitSchema, "grp,id,v\n1,1,10\n2,2,\n", "VARIABLES=id v");
+  EXPECT_EQ(run.Tables(), (Tables{{"id|v|$CASENUM", "1|10|1"}, {"id|v|$CASENUM"}}));
+  EXPECT_EQ(run.result, 1u);
+}
+
 TEST(SplitGroups, AGroupWithAMissingSplitValueIsReadOnlyWhenMissingValuesAreReported) {
   ReadRun run(kSplitSchema, kSplitCases, "VARIABLES=id REPORTMISSING=YES");
   ASSERT_EQ(run.Tables().size(), 3u);
