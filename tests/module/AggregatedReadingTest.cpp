@@ -122,6 +122,15 @@ TEST(AggregatedReading, FiltersDecideWhichCasesAreAggregated) {
 
 namespace {
 
+TEST(AggregatedReading, ADichotomySetBreaksByItsMembers) {
+  const char* schema = R"({"fields": [
+    {"name": "d1", "type": "integer", "title": "Online"},
+    {"name": "d2", "type": "integer", "title": "By phone"}],
+    "multipleResponseSets": [{"name": "$d", "type": "dichotomies", "variables": ["d1", "d2"], "countedValue": "1"}]})";
+  ReadRun run(schema, "d1,d2\n1,0\n1,1\n0,1\n1,0\n", "VARIABLES=$d COUNT()");
+  EXPECT_EQ(run.Tables(), (Tables{{"$d|COUNT", "d1|3", "d2|2"}}));
+}
+
 TEST(AggregatedReading, TheBundledTitanicDataGiveWeightedCountsPerSex) {
   ReadRun run(ReadRun::Bundled{"titanic"}, "VARIABLES=Class COUNT()");
   EXPECT_EQ(run.Tables(), (Tables{{"Class|COUNT", "1st|180", "2nd|179", "3rd|510", "Crew|862"},
