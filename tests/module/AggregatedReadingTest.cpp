@@ -118,9 +118,6 @@ TEST(AggregatedReading, FiltersDecideWhichCasesAreAggregated) {
                           "found in the data."}}));
 }
 
-}  // namespace
-
-namespace {
 
 TEST(AggregatedReading, ADichotomySetBreaksByItsMembers) {
   const char* schema = R"({"fields": [
