@@ -70,12 +70,13 @@ double* ValueStore::Allocate(std::size_t doubles) {
 
 void ValueStore::Gather(int cell, ValueBucket& out) const {
   const Chain& chain = chains_[cell];
-  out.values.resize(chain.count);
-  out.weights.resize(weighted_ ? chain.count : 0);
-  std::size_t at = 0;
+  std::size_t at = out.values.size();
+  const std::size_t end = at + chain.count;
+  out.values.resize(end);
+  if (weighted_) out.weights.resize(end);
   for (double* block = chain.first; block != nullptr; block = HeaderOf(block)->next) {
     const std::int64_t capacity = HeaderOf(block)->capacity;
-    const std::size_t n = std::min<std::size_t>(capacity, chain.count - at);
+    const std::size_t n = std::min<std::size_t>(capacity, end - at);
     std::memcpy(out.values.data() + at, block, n * sizeof(double));
     if (weighted_) std::memcpy(out.weights.data() + at, block + capacity, n * sizeof(double));
     at += n;
