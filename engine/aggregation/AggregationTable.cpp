@@ -51,8 +51,9 @@ AggregationCube* AggregationTable::CreateCube() {
     rep_->PostChunk();
     rep_->worker->Drain();
   });
-  rep_->worker = std::make_unique<ChunkWorker>(
-      [rep = rep_.get()](const CaseChunk& chunk) { rep->recorder.Process(chunk, *rep->cube); });
+  rep_->worker = std::make_unique<ChunkWorker>(Cube::kParts, [rep = rep_.get()](int part, const CaseChunk& chunk) {
+    rep->recorder.Process(chunk, *rep->cube, part);
+  });
   return rep_->cube.get();
 }
 
@@ -82,7 +83,10 @@ void AggregationTable::AddCaseSlowly() {
 }
 
 void AggregationTable::ResetAggregator() {
-  if (rep_->worker) rep_->worker->Drain();
+  if (rep_->worker) {
+    rep_->worker->Drain();
+    rep_->worker->Restart();
+  }
   rep_->recorder.Clear();
   rep_->runStart = nextRow_ = runLimit_ = 0;
   if (rep_->cube) rep_->cube->Clear();

@@ -44,16 +44,16 @@ CaseChunk CaseRecorder::TakeChunk() {
   return chunk;
 }
 
-void CaseRecorder::Process(const CaseChunk& chunk, Cube& cube) const {
+void CaseRecorder::Process(const CaseChunk& chunk, Cube& cube, int part) const {
   if (chunk.rows == 0) return;
   if (chunk.runs.empty()) {
-    ProcessCaptured(chunk, cube);
+    ProcessCaptured(chunk, cube, part);
   } else {
-    ProcessRuns(chunk, cube);
+    ProcessRuns(chunk, cube, part);
   }
 }
 
-void CaseRecorder::ProcessRuns(const CaseChunk& chunk, Cube& cube) const {
+void CaseRecorder::ProcessRuns(const CaseChunk& chunk, Cube& cube, int part) const {
   CaseBatch batch;
   batch.slots.resize(slots_.size());
   for (auto [first, count] : chunk.runs) {
@@ -65,21 +65,21 @@ void CaseRecorder::ProcessRuns(const CaseChunk& chunk, Cube& cube) const {
       }
       if (rows < 1) break;  // the store has no such rows
       batch.rows = static_cast<int>(rows);
-      cube.AddBatch(batch);
+      cube.AddBatch(part, batch);
       first += rows;
       count -= rows;
     }
   }
 }
 
-void CaseRecorder::ProcessCaptured(const CaseChunk& chunk, Cube& cube) const {
+void CaseRecorder::ProcessCaptured(const CaseChunk& chunk, Cube& cube, int part) const {
   CaseBatch batch;
   batch.slots.resize(slots_.size());
   for (std::int64_t first = 0; first < chunk.rows; first += CaseBatch::kRows) {
     batch.rows = static_cast<int>(std::min<std::int64_t>(chunk.rows - first, CaseBatch::kRows));
     for (std::size_t s = 0; s < slots_.size(); ++s)
       batch.slots[s] = ColumnView{chunk.captured[s].data() + first * slots_[s].cells, slots_[s].cells};
-    cube.AddBatch(batch);
+    cube.AddBatch(part, batch);
   }
 }
 

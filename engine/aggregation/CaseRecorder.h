@@ -25,7 +25,7 @@ struct CaseChunk {
 
 // Keeps the cases added since the last chunk was taken: as runs when the
 // iterator's store can be read in bulk, else by copying cells case by case.
-// Process hands a chunk to the cube in batches.
+// Process hands a chunk to a part of the cube in batches.
 class CaseRecorder {
  public:
   explicit CaseRecorder(VEXA_InputCaseIterator* cases);
@@ -40,13 +40,14 @@ class CaseRecorder {
 
   // Hands over the cases recorded so far and starts an empty chunk.
   CaseChunk TakeChunk();
-  // May run on another thread than the recording.
-  void Process(const CaseChunk& chunk, Cube& cube) const;
+  // Hands a chunk to one part of the cube; may run on another thread than
+  // the recording.
+  void Process(const CaseChunk& chunk, Cube& cube, int part) const;
   void Clear();
 
  private:
-  void ProcessRuns(const CaseChunk& chunk, Cube& cube) const;
-  void ProcessCaptured(const CaseChunk& chunk, Cube& cube) const;
+  void ProcessRuns(const CaseChunk& chunk, Cube& cube, int part) const;
+  void ProcessCaptured(const CaseChunk& chunk, Cube& cube, int part) const;
 
   VEXA_InputCaseIterator* cases_;
   const CaseColumnAccess* access_;

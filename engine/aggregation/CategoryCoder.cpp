@@ -53,3 +53,10 @@ int CategoryCoder::CodeLongText(const OBS* cells) {
   }
   return it->second;
 }
+
+int CategoryCoder::Recode(const CategoryCoder& other, int code) {
+  if (textCells_ == 0) return CodeNumber(other.NumberOf(code));
+  std::vector<OBS> cells(static_cast<std::size_t>(textCells_));
+  std::memcpy(cells.data(), other.TextOf(code).data(), cells.size() * sizeof(OBS));
+  return Code(cells.data());
+}

@@ -36,6 +36,9 @@ class CategoryCoder {
     return CodeOtherNumber(value);
   }
 
+  // The code here of the value that `other` codes as `code`.
+  int Recode(const CategoryCoder& other, int code);
+
   int Count() const { return count_; }
   bool IsText() const { return textCells_ > 0; }
   int TextCells() const { return textCells_; }

@@ -45,96 +45,14 @@ void CategoryDimension::Bind(const ColumnCatalog& catalog) {
     }
     for (std::string& name : memberNames_) name = PadToCells(name.append(longest - name.size(), ' '));
   }
-  coder_.Bind(DimensionTextCells());
   Clear();
 }
 
-int CategoryDimension::DimensionTextCells() const {
+int CategoryDimension::TextCells() const {
   if (variable_.kind == BreakKind::kDichotomySet) return 0;
   int cells = 0;
   for (const ColumnInfo& member : members_) cells = std::max(cells, member.textCells);
   return cells;
-}
-
-void CategoryDimension::CodeRows(const ColumnView& view, int rows, const std::uint8_t* keep,
-                                 int* codes) {
-  if (!members_[0].exists) {
-    std::fill(codes, codes + rows, -1);
-    return;
-  }
-  int known = static_cast<int>(mapped_.size());
-  if (coder_.TextCells() == 0 && view.stride == 1) {  // the usual case, kept tight
-    const OBS* cells = view.cells;
-    for (int i = 0; i < rows; ++i) {
-      const int code = coder_.CodeNumber(cells[i].number);
-      if (code >= known) {
-        NoteCode(&cells[i]);
-        ++known;
-      }
-      codes[i] = keep[i] ? mapped_[code] : -1;
-    }
-    return;
-  }
-  for (int i = 0; i < rows; ++i) {
-    const OBS* cell = view.Row(i);
-    const int code = coder_.Code(cell);
-    if (code >= known) {
-      NoteCode(cell);
-      ++known;
-    }
-    codes[i] = keep[i] ? mapped_[code] : -1;
-  }
-}
-
-// A new code: left out when it stands for a missing value that is excluded.
-void CategoryDimension::NoteCode(const OBS* cell) {
-  const int code = static_cast<int>(mapped_.size());
-  mapped_.push_back(variable_.excludeMissing && members_[0].IsMissing(cell) ? -1 : code);
-}
-
-void CategoryDimension::CodeSetRow(const std::vector<ColumnView>& memberViews, int row,
-                                   std::vector<CodeCount>& out) {
-  out.clear();
-  if (variable_.kind == BreakKind::kDichotomySet) {
-    CodeDichotomyMembers(memberViews, row, out);
-  } else {
-    CodeCategoryMembers(memberViews, row, out);
-  }
-}
-
-void CategoryDimension::CodeCategoryMembers(const std::vector<ColumnView>& memberViews, int row,
-                                            std::vector<CodeCount>& out) {
-  const int cells = coder_.TextCells();
-  for (std::size_t m = 0; m < members_.size(); ++m) {
-    const ColumnInfo& member = members_[m];
-    if (!member.exists) continue;
-    const OBS* cell = memberViews[m].Row(row);
-    if (variable_.excludeMissing && member.IsMissing(cell)) continue;
-    if (cells > member.textCells) {  // a shorter text member: widen with blanks
-      padded_.assign(cells, OBS{});
-      std::memset(padded_.data(), ' ', padded_.size() * sizeof(OBS));
-      std::memcpy(padded_.data(), cell, member.textCells * sizeof(OBS));
-      cell = padded_.data();
-    }
-    const int code = coder_.Code(cell);
-    auto seen = std::find_if(out.begin(), out.end(), [&](const CodeCount& c) { return c.code == code; });
-    if (seen == out.end()) {
-      out.push_back({code, 1});
-    } else {
-      ++seen->members;
-    }
-  }
-}
-
-void CategoryDimension::CodeDichotomyMembers(const std::vector<ColumnView>& memberViews, int row,
-                                             std::vector<CodeCount>& out) {
-  for (std::size_t m = 0; m < members_.size(); ++m) {
-    const ColumnInfo& member = members_[m];
-    if (!member.exists) continue;
-    const OBS* cell = memberViews[m].Row(row);
-    if (variable_.excludeMissing && member.IsMissing(cell)) continue;
-    if (HoldsCountedValue(member, cell)) out.push_back({static_cast<int>(m), 1});
-  }
 }
 
 bool CategoryDimension::HoldsCountedValue(const ColumnInfo& member, const OBS* cell) const {
@@ -145,14 +63,10 @@ bool CategoryDimension::HoldsCountedValue(const ColumnInfo& member, const OBS* c
   return PaddedEqual(cell, member.textCells, counted.data(), static_cast<int>(counted.size()));
 }
 
-int CategoryDimension::CodeCountSoFar() const {
-  return variable_.kind == BreakKind::kDichotomySet ? static_cast<int>(members_.size()) : coder_.Count();
-}
-
-void CategoryDimension::BuildCategories(const std::vector<std::uint8_t>& used) {
+void CategoryDimension::BuildCategories(const std::vector<std::uint8_t>& used, const CategoryCoder& values) {
   categories_.clear();
   for (int code = 0; code < static_cast<int>(used.size()); ++code)
-    if (used[code]) categories_.push_back(MakeCategory(code));
+    if (used[code]) categories_.push_back(MakeCategory(code, values));
   if (variable_.kind == BreakKind::kDichotomySet) return;  // set order = code order
   auto less = [](const AggregationCategory& a, const AggregationCategory& b) {
     if (a.IsString()) {
@@ -163,15 +77,9 @@ void CategoryDimension::BuildCategories(const std::vector<std::uint8_t>& used) {
   std::sort(categories_.begin(), categories_.end(), less);
 }
 
-AggregationCategory CategoryDimension::MakeCategory(int code) const {
+AggregationCategory CategoryDimension::MakeCategory(int code, const CategoryCoder& values) const {
   if (variable_.kind == BreakKind::kDichotomySet)
     return AggregationCategory(code, memberNames_[code], variable_.columns[code]);
-  if (coder_.IsText()) return AggregationCategory(code, coder_.TextOf(code));
-  return AggregationCategory(code, coder_.NumberOf(code));
-}
-
-void CategoryDimension::Clear() {
-  coder_.Clear();
-  mapped_.clear();
-  categories_.clear();
+  if (values.IsText()) return AggregationCategory(code, values.TextOf(code));
+  return AggregationCategory(code, values.NumberOf(code));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -8,6 +9,11 @@
 struct CountSums {
   double cases = 0;
   double responses = 0;
+
+  void Merge(const CountSums& other) {
+    cases += other.cases;
+    responses += other.responses;
+  }
 };
 
 // Per cell, weighted moments of one variable about a shift (the cell's first
@@ -28,6 +34,21 @@ struct Moments {
     sumSquares += w * d * d;
     if (x < min) min = x;
     if (x > max) max = x;
+  }
+
+  // Adds the values that `other` holds, moved to this shift.
+  void Merge(const Moments& other) {
+    if (other.weight == 0) return;
+    if (weight == 0) {
+      *this = other;
+      return;
+    }
+    const double delta = other.shift - shift;
+    sumSquares += other.sumSquares + 2 * delta * other.sum + other.weight * delta * delta;
+    sum += other.sum + other.weight * delta;
+    weight += other.weight;
+    min = std::min(min, other.min);
+    max = std::max(max, other.max);
   }
 };
 

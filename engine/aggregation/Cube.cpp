@@ -8,21 +8,21 @@
 
 namespace {
 
-constexpr int kRows = CaseBatch::kRows;
 // Below this many values in all buckets the results are computed on one thread.
 constexpr std::size_t kParallelValues = std::size_t{1} << 20;
 
 }  // namespace
 
-Cube::Cube(bool notListwise, std::function<void()> flushPending)
-    : notListwise_(notListwise), flushPending_(std::move(flushPending)) {}
+Cube::Cube(bool notListwise, std::function<void()> flushPending) : flushPending_(std::move(flushPending)) {
+  layout_.notListwise = notListwise;
+}
 
 Cube::~Cube() = default;
 
 void Cube::AddCategoricalVariable(AggregationVariable* variable, int) {
   if (variable == nullptr) return;
   variables_.emplace_back(variable);
-  if (!frozen_) dimensions_.push_back(variable->GetRep()->dimension.get());
+  if (!frozen_) layout_.dimensions.push_back(variable->GetRep()->dimension.get());
 }
 
 void Cube::AddScaleStatistics(const std::vector<AggregationStatistic>& statistics) {
@@ -41,49 +41,39 @@ CubeAggregator* Cube::CreateCubeAggregator() {
 
 std::vector<SlotColumn> Cube::Freeze(const ColumnCatalog& catalog) {
   frozen_ = true;
-  weight_ = catalog.Describe(catalog.WeightColumn());
-  weightSlot_ = weight_.exists && weight_.textCells == 0 ? SlotOf(weight_) : -1;
-  for (CategoryDimension* dimension : dimensions_) {
+  layout_.weight = catalog.Describe(catalog.WeightColumn());
+  layout_.weightSlot = layout_.weight.exists && layout_.weight.textCells == 0 ? SlotOf(layout_.weight) : -1;
+  for (CategoryDimension* dimension : layout_.dimensions) {
     dimension->Attach(this);
     dimension->Bind(catalog);
-    hasSets_ = hasSets_ || dimension->IsSet();
+    layout_.hasSets = layout_.hasSets || dimension->IsSet();
     std::vector<int> slots;
-    for (const ColumnInfo& member : dimension->Members())
-      slots.push_back(member.exists ? SlotOf(member) : -1);
-    dimensionSlots_.push_back(slots.empty() ? -1 : slots[0]);
-    memberSlots_.push_back(std::move(slots));
+    for (const ColumnInfo& member : dimension->Members()) slots.push_back(member.exists ? SlotOf(member) : -1);
+    layout_.dimensionSlots.push_back(slots.empty() ? -1 : slots[0]);
+    layout_.memberSlots.push_back(std::move(slots));
   }
   for (const AggregationStatistic& statistic : statistics_) PlanStatistic(statistic, catalog);
-
-  weights_.assign(kRows, 1.0);
-  keep_.assign(kRows, 1);
-  codes_.assign(static_cast<std::size_t>(kRows) * dimensions_.size(), -1);
-  x_.assign(static_cast<std::size_t>(kRows) * valueSlots_.size(), 0);
-  valid_.assign(static_cast<std::size_t>(kRows) * valueSlots_.size(), 1);
-  validAll_.assign(kRows, 1);
-  cellOfRow_.assign(kRows, -1);
-  setCodes_.resize(dimensions_.size());
-  cells_.Reset(static_cast<int>(dimensions_.size()));
+  for (int p = 0; p < kParts; ++p) parts_.push_back(std::make_unique<CubePart>(layout_));
 
   std::vector<SlotColumn> slots;
-  for (const ColumnInfo& info : slotInfo_) slots.push_back({info.column, std::max(1, info.textCells)});
+  for (const ColumnInfo& info : layout_.slotInfo) slots.push_back({info.column, std::max(1, info.textCells)});
   return slots;
 }
 
 int Cube::SlotOf(const ColumnInfo& info) {
-  for (std::size_t s = 0; s < slotInfo_.size(); ++s)
-    if (slotInfo_[s].column == info.column) return static_cast<int>(s);
-  slotInfo_.push_back(info);
-  valueIndexOfSlot_.push_back(-1);
-  return static_cast<int>(slotInfo_.size() - 1);
+  for (std::size_t s = 0; s < layout_.slotInfo.size(); ++s)
+    if (layout_.slotInfo[s].column == info.column) return static_cast<int>(s);
+  layout_.slotInfo.push_back(info);
+  layout_.valueIndexOfSlot.push_back(-1);
+  return static_cast<int>(layout_.slotInfo.size() - 1);
 }
 
 int Cube::ChannelFor(ChannelKind kind, int slot, int mask) {
-  for (std::size_t c = 0; c < channels_.size(); ++c)
-    if (channels_[c].kind == kind && channels_[c].slot == slot && channels_[c].mask == mask)
-      return static_cast<int>(c);
-  channels_.push_back(Channel{kind, slot, mask, {}, {}, ValueStore(weightSlot_ >= 0)});
-  return static_cast<int>(channels_.size() - 1);
+  std::vector<ChannelSpec>& channels = layout_.channels;
+  for (std::size_t c = 0; c < channels.size(); ++c)
+    if (channels[c].kind == kind && channels[c].slot == slot && channels[c].mask == mask) return static_cast<int>(c);
+  channels.push_back(ChannelSpec{kind, slot, mask});
+  return static_cast<int>(channels.size() - 1);
 }
 
 // A statistic's variable takes part in the valid-case tests; a count reads
@@ -95,244 +85,101 @@ void Cube::PlanStatistic(const AggregationStatistic& statistic, const ColumnCata
   int slot = -1;
   if (variable.exists) {
     slot = SlotOf(variable);
-    if (valueIndexOfSlot_[slot] < 0) {
-      valueIndexOfSlot_[slot] = static_cast<int>(valueSlots_.size());
-      valueSlots_.push_back(slot);
+    if (layout_.valueIndexOfSlot[slot] < 0) {
+      layout_.valueIndexOfSlot[slot] = static_cast<int>(layout_.valueSlots.size());
+      layout_.valueSlots.push_back(slot);
     }
   }
+  const bool notListwise = layout_.notListwise;
   int channel = -1;
   if (kind == ChannelKind::kCount) {
-    channel = ChannelFor(kind, -1, !notListwise_ ? kListwise : slot >= 0 ? slot : kNoMask);
+    channel = ChannelFor(kind, -1, !notListwise ? ChannelSpec::kListwise : slot >= 0 ? slot : ChannelSpec::kNoMask);
   } else if (kind != ChannelKind::kNone && slot >= 0 && variable.textCells == 0) {
-    channel = ChannelFor(kind, slot, notListwise_ ? slot : kListwise);
+    channel = ChannelFor(kind, slot, notListwise ? slot : ChannelSpec::kListwise);
   }
   plans_.push_back(Plan{statistic, channel});
 }
 
-void Cube::AddBatch(const CaseBatch& batch) {
-  finished_ = false;
-  rows_ = batch.rows;
-  ReadWeights(batch);
-  BuildEntries(batch);
-  ReadStatisticValues(batch);
-  for (Channel& channel : channels_) Accumulate(channel);
-}
-
-// A case whose weight is zero, negative or missing is left out.
-void Cube::ReadWeights(const CaseBatch& batch) {
-  if (weightSlot_ < 0) return;
-  const ColumnView& view = batch.slots[weightSlot_];
-  for (int i = 0; i < batch.rows; ++i) {
-    const OBS* cell = view.Row(i);
-    const double w = cell->number;
-    const bool keep = w > 0 && w != kSysMiss && !(weight_.userMissing && weight_.IsMissing(cell));
-    keep_[i] = keep;
-    weights_[i] = keep ? w : 0;
-  }
-}
-
-void Cube::BuildEntries(const CaseBatch& batch) {
-  const int n = batch.rows;
-  const int dimensions = static_cast<int>(dimensions_.size());
-  for (int d = 0; d < dimensions; ++d) {
-    if (dimensions_[d]->IsSet()) continue;
-    const int slot = dimensionSlots_[d];
-    int* codes = &codes_[static_cast<std::size_t>(d) * kRows];
-    if (slot < 0) {
-      std::fill(codes, codes + n, -1);
-    } else {
-      dimensions_[d]->CodeRows(batch.slots[slot], n, keep_.data(), codes);
-    }
-  }
-  if (hasSets_) {
-    BuildAllEntries(batch);
-    return;
-  }
-  int* cells = cellOfRow_.data();
-  const int* first = codes_.data();
-  switch (dimensions) {
-    case 0:
-      for (int i = 0; i < n; ++i) cells[i] = keep_[i] ? cells_.CellOf(nullptr) : -1;
-      break;
-    case 1:
-      for (int i = 0; i < n; ++i) cells[i] = first[i] < 0 ? -1 : cells_.CellOf(&first[i]);
-      break;
-    case 2: {
-      const int* second = first + kRows;
-      for (int i = 0; i < n; ++i)
-        cells[i] = (first[i] | second[i]) < 0 ? -1 : cells_.CellOf(first[i], second[i]);
-      break;
-    }
-    default: {
-      std::vector<int> tuple(dimensions);
-      for (int i = 0; i < n; ++i) {
-        cells[i] = -1;
-        int d = 0;
-        for (; d < dimensions && (tuple[d] = first[static_cast<std::size_t>(d) * kRows + i]) >= 0; ++d) {}
-        if (d == dimensions) cells[i] = cells_.CellOf(tuple.data());
-      }
-    }
-  }
-}
-
-// With set dimensions a case may enter several cells: one entry each.
-void Cube::BuildAllEntries(const CaseBatch& batch) {
-  const int dimensions = static_cast<int>(dimensions_.size());
-  entryRows_.clear();
-  entryCells_.clear();
-  entryResponses_.clear();
-  std::vector<int> tuple(static_cast<std::size_t>(dimensions) + 1);
-  for (int i = 0; i < batch.rows; ++i) {
-    if (!keep_[i]) continue;
-    bool enters = true;
-    for (int d = 0; d < dimensions && enters; ++d) {
-      if (dimensions_[d]->IsSet()) continue;
-      tuple[d] = codes_[static_cast<std::size_t>(d) * kRows + i];
-      enters = tuple[d] >= 0;
-    }
-    if (enters) BuildSetEntries(batch, i, tuple.data());
-  }
-}
-
-// One entry per combination of the categories the case enters in its set
-// dimensions; its responses multiply the members holding each category in
-// the dimensions that count duplicates.
-void Cube::BuildSetEntries(const CaseBatch& batch, int row, int* tuple) {
-  const int dimensions = static_cast<int>(dimensions_.size());
-  for (int d = 0; d < dimensions; ++d) {
-    if (!dimensions_[d]->IsSet()) continue;
-    memberViews_.clear();
-    for (int slot : memberSlots_[d]) memberViews_.push_back(slot >= 0 ? batch.slots[slot] : ColumnView{});
-    dimensions_[d]->CodeSetRow(memberViews_, row, setCodes_[d]);
-    if (setCodes_[d].empty()) return;
-  }
-  std::vector<std::size_t> position(dimensions, 0);
-  for (;;) {
-    double responses = weights_[row];
-    for (int d = 0; d < dimensions; ++d) {
-      if (!dimensions_[d]->IsSet()) continue;
-      const CodeCount& c = setCodes_[d][position[d]];
-      tuple[d] = c.code;
-      if (dimensions_[d]->GetComputingCounts()) responses *= c.members;
-    }
-    entryRows_.push_back(row);
-    entryCells_.push_back(cells_.CellOf(tuple));
-    entryResponses_.push_back(responses);
-    int d = dimensions - 1;
-    for (; d >= 0; --d) {
-      if (!dimensions_[d]->IsSet()) continue;
-      if (++position[d] < setCodes_[d].size()) break;
-      position[d] = 0;
-    }
-    if (d < 0) return;
-  }
-}
-
-void Cube::ReadStatisticValues(const CaseBatch& batch) {
-  const int n = batch.rows;
-  if (!notListwise_) std::fill(validAll_.begin(), validAll_.begin() + n, 1);
-  for (std::size_t k = 0; k < valueSlots_.size(); ++k) {
-    const ColumnInfo& info = slotInfo_[valueSlots_[k]];
-    const ColumnView& view = batch.slots[valueSlots_[k]];
-    double* x = &x_[k * kRows];
-    std::uint8_t* valid = &valid_[k * kRows];
-    if (info.textCells == 0 && !info.userMissing && view.stride == 1) {
-      for (int i = 0; i < n; ++i) {
-        const double v = view.cells[i].number;
-        x[i] = v;
-        valid[i] = v != kSysMiss && v == v;
-      }
-    } else {
-      for (int i = 0; i < n; ++i) {
-        const OBS* cell = view.Row(i);
-        x[i] = info.textCells == 0 ? cell->number : 0;
-        valid[i] = !info.IsMissing(cell);
-      }
-    }
-    if (!notListwise_)
-      for (int i = 0; i < n; ++i) validAll_[i] &= valid[i];
-  }
-}
-
-template <class Visit>
-void Cube::ForEachEntry(const std::uint8_t* mask, Visit visit) const {
-  if (!hasSets_) {
-    for (int i = 0; i < rows_; ++i) {
-      const int cell = cellOfRow_[i];
-      if (cell >= 0 && (mask == nullptr || mask[i])) visit(i, cell, weights_[i]);
-    }
-    return;
-  }
-  for (std::size_t e = 0; e < entryRows_.size(); ++e) {
-    const int i = entryRows_[e];
-    if (mask == nullptr || mask[i]) visit(i, entryCells_[e], entryResponses_[e]);
-  }
-}
-
-void Cube::Accumulate(Channel& channel) {
-  const std::size_t cellCount = static_cast<std::size_t>(cells_.CellCount());
-  const std::uint8_t* mask = channel.mask == kNoMask    ? nullptr
-                             : channel.mask == kListwise ? validAll_.data()
-                                                         : &valid_[valueIndexOfSlot_[channel.mask] * kRows];
-  const double* x = channel.slot >= 0 ? &x_[valueIndexOfSlot_[channel.slot] * kRows] : nullptr;
-  const double* w = weights_.data();
-  switch (channel.kind) {
-    case ChannelKind::kCount: {
-      if (channel.counts.size() < cellCount) channel.counts.resize(cellCount);
-      CountSums* sums = channel.counts.data();
-      ForEachEntry(mask, [&](int i, int cell, double responses) {
-        sums[cell].cases += w[i];
-        sums[cell].responses += responses;
-      });
-      break;
-    }
-    case ChannelKind::kMoments: {
-      if (channel.moments.size() < cellCount) channel.moments.resize(cellCount);
-      Moments* moments = channel.moments.data();
-      ForEachEntry(mask, [&](int i, int cell, double) { moments[cell].Add(x[i], w[i]); });
-      break;
-    }
-    case ChannelKind::kValues: {
-      ValueStore& store = channel.values;
-      store.EnsureCells(cellCount);
-      ForEachEntry(mask, [&](int i, int cell, double) { store.Add(cell, x[i], w[i]); });
-      break;
-    }
-    case ChannelKind::kNone:
-      break;
-  }
+void Cube::AddBatch(int part, const CaseBatch& batch) {
+  stale_.store(true, std::memory_order_relaxed);
+  parts_[part]->AddBatch(batch);
 }
 
 void Cube::Finish() {
-  if (finished_) return;
   if (flushPending_) flushPending_();
+  if (!stale_.exchange(false) && finished_) return;
+  MergeParts();
   BuildCategories();
   ComputeResults();
   finished_ = true;
 }
 
+// Numbers the cells of every part anew by the values of their categories:
+// the first part's codes and cells come first, in their order.
+void Cube::MergeParts() {
+  const int dimensions = static_cast<int>(layout_.dimensions.size());
+  values_.assign(dimensions, CategoryCoder());
+  if (!parts_.empty())
+    for (int d = 0; d < dimensions; ++d) values_[d] = parts_[0]->Coder(d).Values();
+  cells_.Reset(dimensions);
+  partCells_.clear();
+  std::vector<int> codes(dimensions);
+  for (int p = 0; p < static_cast<int>(parts_.size()); ++p) {
+    const CubePart& part = *parts_[p];
+    std::vector<std::vector<int>> translate;
+    for (int d = 0; d < dimensions; ++d) translate.push_back(TranslateCodes(part, d));
+    for (int cell = 0; cell < part.Cells().CellCount(); ++cell) {
+      const int* partCodes = part.Cells().CodesOf(cell);
+      for (int d = 0; d < dimensions; ++d) codes[d] = translate[d][partCodes[d]];
+      const int merged = cells_.CellOf(codes.data());
+      if (static_cast<std::size_t>(merged) * kParts >= partCells_.size())
+        partCells_.resize((static_cast<std::size_t>(merged) + 1) * kParts, -1);
+      partCells_[static_cast<std::size_t>(merged) * kParts + p] = cell;
+    }
+  }
+}
+
+// A part's codes of one dimension as merged codes.
+std::vector<int> Cube::TranslateCodes(const CubePart& part, int dimension) {
+  const DimensionCoder& coder = part.Coder(dimension);
+  std::vector<int> merged(coder.CodesSoFar());
+  const bool same = &part == parts_[0].get() || layout_.dimensions[dimension]->Variable().kind == BreakKind::kDichotomySet;
+  for (int code = 0; code < static_cast<int>(merged.size()); ++code)
+    merged[code] = same ? code : values_[dimension].Recode(coder.Values(), code);
+  return merged;
+}
+
+int Cube::MergedCodeCount(int dimension) const {
+  const CategoryDimension& category = *layout_.dimensions[dimension];
+  if (category.Variable().kind == BreakKind::kDichotomySet) return static_cast<int>(category.Members().size());
+  return values_[dimension].Count();
+}
+
 void Cube::BuildCategories() {
   const int cellCount = cells_.CellCount();
-  for (std::size_t d = 0; d < dimensions_.size(); ++d) {
-    std::vector<std::uint8_t> used(dimensions_[d]->CodeCountSoFar(), 0);
+  for (std::size_t d = 0; d < layout_.dimensions.size(); ++d) {
+    std::vector<std::uint8_t> used(MergedCodeCount(static_cast<int>(d)), 0);
     for (int cell = 0; cell < cellCount; ++cell) used[cells_.CodesOf(cell)[d]] = 1;
-    dimensions_[d]->BuildCategories(used);
+    layout_.dimensions[d]->BuildCategories(used, values_[d]);
   }
 }
 
 void Cube::ComputeResults() {
   const int cellCount = cells_.CellCount();
-  std::vector<double> allResponses(channels_.size(), 0);
+  std::vector<double> allResponses(layout_.channels.size(), 0);
   std::size_t values = 0;
-  for (std::size_t c = 0; c < channels_.size(); ++c) {
-    for (const CountSums& sums : channels_[c].counts) allResponses[c] += sums.responses;
-    values += channels_[c].values.TotalCount();
+  for (const std::unique_ptr<CubePart>& part : parts_) {
+    for (std::size_t c = 0; c < layout_.channels.size(); ++c) {
+      for (const CountSums& sums : part->Sums(static_cast<int>(c)).counts) allResponses[c] += sums.responses;
+      values += part->Sums(static_cast<int>(c)).values.TotalCount();
+    }
   }
   results_.assign(cellCount, StatValues({}));
   auto compute = [&](int first, int last) {
     for (int cell = first; cell < last; ++cell) results_[cell] = CellResults(cell, allResponses);
   };
-  const int threads = values < kParallelValues ? 1 : static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+  const int threads =
+      values < kParallelValues ? 1 : static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
   std::vector<std::thread> workers;
   for (int t = 1; t < threads; ++t)
     workers.emplace_back(compute, cellCount * t / threads, cellCount * (t + 1) / threads);
@@ -340,39 +187,53 @@ void Cube::ComputeResults() {
   for (std::thread& worker : workers) worker.join();
 }
 
-StatValues Cube::CellResults(int cell, const std::vector<double>& allResponses) {
+StatValues Cube::CellResults(int cell, const std::vector<double>& allResponses) const {
   std::vector<AggregationResult> results;
   results.reserve(plans_.size());
   for (const Plan& plan : plans_) {
     if (plan.channel < 0) {
       results.emplace_back();
-      continue;
-    }
-    Channel& channel = channels_[plan.channel];
-    switch (channel.kind) {
-      case ChannelKind::kCount:
-        results.push_back(CountResult(plan.statistic, channel.counts[cell], allResponses[plan.channel]));
-        break;
-      case ChannelKind::kMoments:
-        results.push_back(MomentResult(plan.statistic, channel.moments[cell]));
-        break;
-      default: {
-        thread_local ValueBucket bucket;
-        channel.values.Gather(cell, bucket);
-        results.push_back(ValueResult(plan.statistic, bucket));
-        break;
-      }
+    } else {
+      results.push_back(ChannelResult(plan.statistic, plan.channel, cell, allResponses[plan.channel]));
     }
   }
   return StatValues(std::move(results));
 }
 
+// One statistic of a merged cell from what its parts hold.
+AggregationResult Cube::ChannelResult(const AggregationStatistic& statistic, int channel, int cell,
+                                      double allResponses) const {
+  const int* partCells = &partCells_[static_cast<std::size_t>(cell) * kParts];
+  switch (layout_.channels[channel].kind) {
+    case ChannelKind::kCount: {
+      CountSums sums;
+      for (int p = 0; p < kParts; ++p)
+        if (partCells[p] >= 0) sums.Merge(parts_[p]->Sums(channel).counts[partCells[p]]);
+      return CountResult(statistic, sums, allResponses);
+    }
+    case ChannelKind::kMoments: {
+      Moments moments;
+      for (int p = 0; p < kParts; ++p)
+        if (partCells[p] >= 0) moments.Merge(parts_[p]->Sums(channel).moments[partCells[p]]);
+      return MomentResult(statistic, moments);
+    }
+    default: {
+      thread_local ValueBucket bucket;
+      bucket.values.clear();
+      bucket.weights.clear();
+      for (int p = 0; p < kParts; ++p)
+        if (partCells[p] >= 0) parts_[p]->Sums(channel).values.Gather(partCells[p], bucket);
+      return ValueResult(statistic, bucket);
+    }
+  }
+}
+
 const StatValues* Cube::GetStatValues(const std::vector<const AggregationCategory*>& path, int) {
   Finish();
-  if (path.size() != dimensions_.size()) return nullptr;
+  if (path.size() != layout_.dimensions.size()) return nullptr;
   std::vector<int> codes(path.size());
   for (std::size_t d = 0; d < path.size(); ++d) {
-    if (path[d] == nullptr || !dimensions_[d]->Owns(path[d])) return nullptr;
+    if (path[d] == nullptr || !layout_.dimensions[d]->Owns(path[d])) return nullptr;
     codes[d] = path[d]->GetCode();
   }
   const int cell = cells_.FindCell(codes.data());
@@ -380,13 +241,12 @@ const StatValues* Cube::GetStatValues(const std::vector<const AggregationCategor
 }
 
 void Cube::Clear() {
-  for (CategoryDimension* dimension : dimensions_) dimension->Clear();
-  cells_.Reset(static_cast<int>(dimensions_.size()));
-  for (Channel& channel : channels_) {
-    channel.counts.clear();
-    channel.moments.clear();
-    channel.values.Clear();
-  }
-  results_.clear();
+  for (CategoryDimension* dimension : layout_.dimensions) dimension->Clear();
+  for (std::unique_ptr<CubePart>& part : parts_) part->Clear();
+  stale_ = false;
   finished_ = false;
+  values_.clear();
+  cells_.Reset(static_cast<int>(layout_.dimensions.size()));
+  partCells_.clear();
+  results_.clear();
 }

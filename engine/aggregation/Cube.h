@@ -1,5 +1,5 @@
 #pragma once
-#include <cstdint>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -9,22 +9,26 @@
 #include "CubeAggregator.h"
 #include "engine/aggregation/CaseBatch.h"
 #include "engine/aggregation/CaseRecorder.h"
-#include "engine/aggregation/CategoryDimension.h"
-#include "engine/aggregation/CellAccumulators.h"
+#include "engine/aggregation/CategoryCoder.h"
 #include "engine/aggregation/CellMap.h"
-#include "engine/aggregation/CellStatistics.h"
 #include "engine/aggregation/ColumnCatalog.h"
-#include "engine/aggregation/ValueStore.h"
+#include "engine/aggregation/CubeLayout.h"
+#include "engine/aggregation/CubePart.h"
 
 class CategoryDimension;
 
 // A cube and its aggregator. The definition is fixed at the first case
-// (Freeze); batches of cases then go through the pipeline: weights,
-// category codes, cells, valid values, and the channels that accumulate per
-// cell what the statistics need. Finish computes the results of every cell.
+// (Freeze); batches of cases then go to the cube's parts, which may
+// aggregate on different threads. Finish merges the parts' cells and
+// computes the results of every cell.
 class Cube : public AggregationCube, public CubeAggregator {
  public:
-  // `flushPending` hands the cases recorded so far to AddBatch.
+  // Parts that aggregate side by side. Fixed, not taken from the machine,
+  // so that results round alike everywhere.
+  static constexpr int kParts = 2;
+
+  // `flushPending` hands the cases recorded so far to AddBatch and waits
+  // until they are in.
   Cube(bool notListwise, std::function<void()> flushPending);
   ~Cube() override;
 
@@ -40,22 +44,12 @@ class Cube : public AggregationCube, public CubeAggregator {
   bool IsFrozen() const { return frozen_; }
   // Fixes the definition; returns the columns every batch must carry, by slot.
   std::vector<SlotColumn> Freeze(const ColumnCatalog& catalog);
-  void AddBatch(const CaseBatch& batch);
+  // Calls for one part come one at a time; different parts may run at once.
+  void AddBatch(int part, const CaseBatch& batch);
   void Finish();
   void Clear();
 
  private:
-  static constexpr int kNoMask = -1;    // every case of the cell
-  static constexpr int kListwise = -2;  // the cases valid on every statistic's variable
-
-  struct Channel {
-    ChannelKind kind;
-    int slot;  // the variable's slot, -1 for a count without one
-    int mask;  // kNoMask, kListwise, or the slot whose valid cases count
-    std::vector<CountSums> counts;
-    std::vector<Moments> moments;
-    ValueStore values;
-  };
   struct Plan {
     AggregationStatistic statistic;
     int channel;  // -1: no result can be computed
@@ -64,21 +58,15 @@ class Cube : public AggregationCube, public CubeAggregator {
   int SlotOf(const ColumnInfo& info);
   int ChannelFor(ChannelKind kind, int slot, int mask);
   void PlanStatistic(const AggregationStatistic& statistic, const ColumnCatalog& catalog);
-  void ReadWeights(const CaseBatch& batch);
-  void BuildEntries(const CaseBatch& batch);
-  void BuildAllEntries(const CaseBatch& batch);
-  void BuildSetEntries(const CaseBatch& batch, int row, int* tuple);
-  void ReadStatisticValues(const CaseBatch& batch);
-  void Accumulate(Channel& channel);
-  // Calls visit(row, cell, responses) for every case entering a cell that
-  // passes `mask` (null: every one).
-  template <class Visit>
-  void ForEachEntry(const std::uint8_t* mask, Visit visit) const;
+  void MergeParts();
+  std::vector<int> TranslateCodes(const CubePart& part, int dimension);
+  int MergedCodeCount(int dimension) const;
   void BuildCategories();
   void ComputeResults();
-  StatValues CellResults(int cell, const std::vector<double>& allResponses);
+  StatValues CellResults(int cell, const std::vector<double>& allResponses) const;
+  AggregationResult ChannelResult(const AggregationStatistic& statistic, int channel, int cell,
+                                  double allResponses) const;
 
-  bool notListwise_;
   std::function<void()> flushPending_;
   std::vector<std::unique_ptr<AggregationVariable>> variables_;
   std::vector<AggregationStatistic> statistics_;
@@ -86,35 +74,15 @@ class Cube : public AggregationCube, public CubeAggregator {
 
   // Fixed at the first case.
   bool frozen_ = false;
-  std::vector<CategoryDimension*> dimensions_;
-  std::vector<ColumnInfo> slotInfo_;
-  ColumnInfo weight_;
-  int weightSlot_ = -1;
-  std::vector<int> dimensionSlots_;      // per dimension, its first member's slot
-  std::vector<std::vector<int>> memberSlots_;  // per dimension, each member's slot or -1
-  std::vector<int> valueSlots_;          // slots of the statistics' variables
-  std::vector<int> valueIndexOfSlot_;    // slot -> index into valueSlots_, or -1
-  bool hasSets_ = false;
+  CubeLayout layout_;
   std::vector<Plan> plans_;
-  std::vector<Channel> channels_;
+  std::vector<std::unique_ptr<CubePart>> parts_;
 
-  // The current split group.
-  CellMap cells_;
-  std::vector<StatValues> results_;
+  // The current split group: the parts' cells merged.
+  std::atomic<bool> stale_{false};  // cases came in since the last Finish
   bool finished_ = false;
-
-  // Batch buffers.
-  int rows_ = 0;
-  std::vector<double> weights_;
-  std::vector<std::uint8_t> keep_;
-  std::vector<int> codes_;  // dimension d, row i at d * kRows + i
-  std::vector<double> x_;   // value slot k, row i at k * kRows + i
-  std::vector<std::uint8_t> valid_;
-  std::vector<std::uint8_t> validAll_;
-  std::vector<int> cellOfRow_;  // without sets: each row's cell, or -1
-  std::vector<int> entryRows_;   // with sets: one entry per (case, cell)
-  std::vector<int> entryCells_;
-  std::vector<double> entryResponses_;
-  std::vector<std::vector<CodeCount>> setCodes_;
-  std::vector<ColumnView> memberViews_;
+  std::vector<CategoryCoder> values_;  // per dimension, the values of the merged codes
+  CellMap cells_;
+  std::vector<int> partCells_;  // merged cell c, part p at c * kParts + p: the part's cell or -1
+  std::vector<StatValues> results_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
 
 #include <sys/mman.h>
@@ -14,11 +15,52 @@ constexpr std::size_t kSlabBytes = 8 * kHugePage;
 constexpr std::size_t kSlabDoubles = kSlabBytes / sizeof(double);
 constexpr int kFirstCapacity = 8;
 constexpr int kLargestCapacity = 4096;
+// Slabs kept for the next cubes once a store is gone (512 MB): the pages
+// stay mapped, so a chart after a chart does not fault them in again.
+constexpr std::size_t kPooledSlabs = 32;
+
+// The slabs of stores that are gone, shared by every thread.
+class SlabPool {
+ public:
+  double* Take() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (!free_.empty()) {
+        double* slab = free_.back();
+        free_.pop_back();
+        return slab;
+      }
+    }
+    void* memory = std::aligned_alloc(kHugePage, kSlabBytes);
+    if (memory == nullptr) throw std::bad_alloc();
+    madvise(memory, kSlabBytes, MADV_HUGEPAGE);  // a hint: fewer, larger page faults
+    return static_cast<double*>(memory);
+  }
+  void Give(double* slab) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (free_.size() < kPooledSlabs) {
+        free_.push_back(slab);
+        return;
+      }
+    }
+    std::free(slab);
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<double*> free_;
+};
+
+SlabPool& Slabs() {
+  static SlabPool* pool = new SlabPool;  // never destroyed: stores may outlive static destruction
+  return *pool;
+}
 
 }  // namespace
 
 ValueStore::~ValueStore() {
-  for (double* slab : slabs_) std::free(slab);
+  for (double* slab : slabs_) Slabs().Give(slab);
 }
 
 ValueStore::ValueStore(ValueStore&& other) noexcept
@@ -57,10 +99,7 @@ double* ValueStore::Allocate(std::size_t doubles) {
     used_ = 0;
   }
   if (slab_ == slabs_.size()) {
-    void* memory = std::aligned_alloc(kHugePage, kSlabBytes);
-    if (memory == nullptr) throw std::bad_alloc();
-    madvise(memory, kSlabBytes, MADV_HUGEPAGE);  // a hint: fewer, larger page faults
-    slabs_.push_back(static_cast<double*>(memory));
+    slabs_.push_back(Slabs().Take());
     used_ = 0;
   }
   double* out = slabs_[slab_] + used_;
@@ -70,12 +109,13 @@ double* ValueStore::Allocate(std::size_t doubles) {
 
 void ValueStore::Gather(int cell, ValueBucket& out) const {
   const Chain& chain = chains_[cell];
-  out.values.resize(chain.count);
-  out.weights.resize(weighted_ ? chain.count : 0);
-  std::size_t at = 0;
+  std::size_t at = out.values.size();
+  const std::size_t end = at + chain.count;
+  out.values.resize(end);
+  if (weighted_) out.weights.resize(end);
   for (double* block = chain.first; block != nullptr; block = HeaderOf(block)->next) {
     const std::int64_t capacity = HeaderOf(block)->capacity;
-    const std::size_t n = std::min<std::size_t>(capacity, chain.count - at);
+    const std::size_t n = std::min<std::size_t>(capacity, end - at);
     std::memcpy(out.values.data() + at, block, n * sizeof(double));
     if (weighted_) std::memcpy(out.weights.data() + at, block + capacity, n * sizeof(double));
     at += n;

@@ -31,7 +31,7 @@ class ValueStore {
   }
   std::size_t Count(int cell) const { return chains_[cell].count; }
   std::size_t TotalCount() const;
-  // Copies a cell's values (and weights) into `out`.
+  // Appends a cell's values (and weights) to `out`.
   void Gather(int cell, ValueBucket& out) const;
   // Empties every cell; the slabs stay for reuse.
   void Clear();

@@ -1,0 +1,102 @@
+#include "engine/aggregation/DimensionCoder.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/aggregation/CategoryDimension.h"
+
+DimensionCoder::DimensionCoder(const CategoryDimension& dimension) : dimension_(dimension) {
+  coder_.Bind(dimension.TextCells());
+}
+
+void DimensionCoder::CodeRows(const ColumnView& view, int rows, const std::uint8_t* keep, int* codes) {
+  if (!dimension_.Members()[0].exists) {
+    std::fill(codes, codes + rows, -1);
+    return;
+  }
+  int known = static_cast<int>(mapped_.size());
+  if (coder_.TextCells() == 0 && view.stride == 1) {  // the usual case, kept tight
+    const OBS* cells = view.cells;
+    for (int i = 0; i < rows; ++i) {
+      const int code = coder_.CodeNumber(cells[i].number);
+      if (code >= known) {
+        NoteCode(&cells[i]);
+        ++known;
+      }
+      codes[i] = keep[i] ? mapped_[code] : -1;
+    }
+    return;
+  }
+  for (int i = 0; i < rows; ++i) {
+    const OBS* cell = view.Row(i);
+    const int code = coder_.Code(cell);
+    if (code >= known) {
+      NoteCode(cell);
+      ++known;
+    }
+    codes[i] = keep[i] ? mapped_[code] : -1;
+  }
+}
+
+// A new code: left out when it stands for a missing value that is excluded.
+void DimensionCoder::NoteCode(const OBS* cell) {
+  const int code = static_cast<int>(mapped_.size());
+  const bool excluded = dimension_.Variable().excludeMissing && dimension_.Members()[0].IsMissing(cell);
+  mapped_.push_back(excluded ? -1 : code);
+}
+
+void DimensionCoder::CodeSetRow(const std::vector<ColumnView>& memberViews, int row, std::vector<CodeCount>& out) {
+  out.clear();
+  if (dimension_.Variable().kind == BreakKind::kDichotomySet) {
+    CodeDichotomyMembers(memberViews, row, out);
+  } else {
+    CodeCategoryMembers(memberViews, row, out);
+  }
+}
+
+void DimensionCoder::CodeCategoryMembers(const std::vector<ColumnView>& memberViews, int row,
+                                         std::vector<CodeCount>& out) {
+  const int cells = coder_.TextCells();
+  const std::vector<ColumnInfo>& members = dimension_.Members();
+  for (std::size_t m = 0; m < members.size(); ++m) {
+    const ColumnInfo& member = members[m];
+    if (!member.exists) continue;
+    const OBS* cell = memberViews[m].Row(row);
+    if (dimension_.Variable().excludeMissing && member.IsMissing(cell)) continue;
+    if (cells > member.textCells) {  // a shorter text member: widen with blanks
+      padded_.assign(cells, OBS{});
+      std::memset(padded_.data(), ' ', padded_.size() * sizeof(OBS));
+      std::memcpy(padded_.data(), cell, member.textCells * sizeof(OBS));
+      cell = padded_.data();
+    }
+    const int code = coder_.Code(cell);
+    auto seen = std::find_if(out.begin(), out.end(), [&](const CodeCount& c) { return c.code == code; });
+    if (seen == out.end()) {
+      out.push_back({code, 1});
+    } else {
+      ++seen->members;
+    }
+  }
+}
+
+void DimensionCoder::CodeDichotomyMembers(const std::vector<ColumnView>& memberViews, int row,
+                                          std::vector<CodeCount>& out) const {
+  const std::vector<ColumnInfo>& members = dimension_.Members();
+  for (std::size_t m = 0; m < members.size(); ++m) {
+    const ColumnInfo& member = members[m];
+    if (!member.exists) continue;
+    const OBS* cell = memberViews[m].Row(row);
+    if (dimension_.Variable().excludeMissing && member.IsMissing(cell)) continue;
+    if (dimension_.HoldsCountedValue(member, cell)) out.push_back({static_cast<int>(m), 1});
+  }
+}
+
+int DimensionCoder::CodesSoFar() const {
+  if (dimension_.Variable().kind == BreakKind::kDichotomySet) return static_cast<int>(dimension_.Members().size());
+  return coder_.Count();
+}
+
+void DimensionCoder::Clear() {
+  coder_.Clear();
+  mapped_.clear();
+}

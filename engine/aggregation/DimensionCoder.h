@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "engine/aggregation/CaseBatch.h"
+#include "engine/aggregation/CategoryCoder.h"
+
+class CategoryDimension;
+
+// A category a case enters in a set dimension, and how many members hold it.
+struct CodeCount {
+  int code;
+  int members;
+};
+
+// Codes the values of one dimension's columns for one part of a cube: each
+// part numbers the categories in the order its own cases bring them, so that
+// parts aggregate side by side without sharing anything they write.
+class DimensionCoder {
+ public:
+  explicit DimensionCoder(const CategoryDimension& dimension);
+
+  // A single variable: each kept row's code, or -1 when the row is left out.
+  void CodeRows(const ColumnView& view, int rows, const std::uint8_t* keep, int* codes);
+  // A set: the categories that row `row` enters (empty: none).
+  void CodeSetRow(const std::vector<ColumnView>& memberViews, int row, std::vector<CodeCount>& out);
+
+  // Codes given so far; a dichotomy set's codes are its members.
+  int CodesSoFar() const;
+  const CategoryCoder& Values() const { return coder_; }
+  void Clear();
+
+ private:
+  void NoteCode(const OBS* cell);
+  void CodeCategoryMembers(const std::vector<ColumnView>& memberViews, int row, std::vector<CodeCount>& out);
+  void CodeDichotomyMembers(const std::vector<ColumnView>& memberViews, int row,
+                            std::vector<CodeCount>& out) const;
+
+  const CategoryDimension& dimension_;
+  CategoryCoder coder_;
+  std::vector<int> mapped_;  // single variable: per code, the code or -1 for a left-out value
+  std::vector<OBS> padded_;  // a set member's text widened to the dimension's cells
+};
