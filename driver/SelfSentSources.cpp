@@ -24,11 +24,6 @@ constexpr int kSingleModelContent = 1;
 constexpr int kFirstOfTwoContent = 3;
 constexpr int kSecondOfTwoContent = 4;
 
-void SendDescribed(XDocument& document, const ChartSource& source) {
-  document.SetDescription(SelfSentDescription(source));
-  document.SendChart(true, false, false);
-}
-
 }  // namespace
 
 ChartString SelfSentDescription(const ChartSource& source) {
@@ -42,7 +37,8 @@ std::unique_ptr<XDocument> SendJsonChart(const ChartSource& source) {
     ReportFileNoAccess(source.spec.GetVizJsonFile());
     return nullptr;
   }
-  SendDescribed(chart, source);
+  chart.SetDescription(SelfSentDescription(source));
+  chart.sendChart();
   return nullptr;
 }
 
@@ -61,7 +57,8 @@ std::unique_ptr<XDocument> SendJsonTemplateChart(const ChartSource& source) {
     std::string geoJson = source.spec.GetGeoJsonFile(i);
     if (!chart.addGeoJSON(geoJson)) ReportFileNoAccess(geoJson);
   }
-  SendDescribed(chart, source);
+  chart.SetDescription(SelfSentDescription(source));
+  chart.sendChart();
   return nullptr;
 }
 
@@ -74,7 +71,8 @@ std::unique_ptr<XDocument> SendImage(const ChartSource& source) {
   }
   XImage image;
   image.setImageInline(source.spec.GetImageFormat(), content);
-  SendDescribed(image, source);
+  image.SetDescription(SelfSentDescription(source));
+  image.sendImage();
   return nullptr;
 }
 

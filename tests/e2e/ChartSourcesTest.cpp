@@ -152,6 +152,31 @@ TEST_F(ChartSources, ATemplateChartIsConvertedOrSilentlySkipped) {
   EXPECT_NE(items[0]["document"].get<std::string>().find("template=\"Bar\""), std::string::npos);
 }
 
+// Of the two unaggregated data sets only the weighted one has a weight
+// variable; the aggregated one has none.
+TEST_F(ChartSources, ATemplateReceivesAWeightMappingPerWeightedDataSet) {
+  EngineOptions options;
+  options.dataPath = WritePackage(files_, R"({"fields": [{"name": "g", "type": "integer"},
+                                                      {"name": "w", "type": "number"}],
+                                           "weightVariable": "w"})",
+                                  "g,w\n1,2\n2,3\n");
+  options.dataSets = {{"plain", files_.Write("plain.csv", "g\n1\n")}};
+  CommandRun run = RunCommands(
+      "GGRAPH /GRAPHDATASET NAME=\"a\" VARIABLES=g /GRAPHDATASET NAME=\"p\" DATASET=\"plain\" VARIABLES=g"
+      " /GRAPHDATASET NAME=\"c\" VARIABLES=g COUNT()[NAME=\"COUNT\"]"
+      " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=g y=COUNT[DATASET=\"c\"])).\n",
+      options, files_.Path(""));
+  auto charts = ItemsOfType(run, "chart");
+  ASSERT_EQ(charts.size(), 1u) << run.listing;
+  const std::string document = charts[0]["document"];
+  std::size_t weight = document.find("name=\"$WEIGHT\"");
+  ASSERT_NE(weight, std::string::npos) << document;
+  EXPECT_EQ(document.find("name=\"$WEIGHT\"", weight + 1), std::string::npos) << document;
+  std::string declaration = document.substr(weight, document.find("/>", weight) - weight);
+  for (const char* attribute : {"source=\"a\"", "slot=\"dupRa6ej\"", "weight=\"true\""})
+    EXPECT_NE(declaration.find(attribute), std::string::npos) << attribute << " in " << declaration;
+}
+
 TEST_F(ChartSources, AStyleSheetIsConvertedForFileCharts) {
   CommandRun run = Run(
       "GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') VIZSTYLESHEET='Default'[LOCATION=LOCAL]"
