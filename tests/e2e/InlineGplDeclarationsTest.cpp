@@ -56,8 +56,9 @@ TEST(InlineGplDeclarations, CompleteTheChartOfTheOnlyDataSet) {
        element, ""},
   };
   for (const Case& c : cases) {
-    CommandRun run = RunCommands("GGRAPH " + c.subcommands + "/GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\n" + c.gpl + "END GPL\n",
-                                 options, files.Path(""));
+    CommandRun run =
+        RunCommands("GGRAPH " + c.subcommands + "/GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\n" + c.gpl + "END GPL\n", options,
+                    files.Path(""));
     auto charts = ItemsOfType(run, "chart");
     ASSERT_EQ(charts.size(), 1u) << c.name << "\n" << run.listing;
     EXPECT_EQ(charts[0]["gpl"], c.gpl + c.appended) << c.name;

@@ -3,10 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <pugixml.hpp>
-
 #include <algorithm>
 #include <map>
+#include <pugixml.hpp>
 #include <string>
 #include <vector>
 
@@ -104,8 +103,7 @@ TEST(TemplateMappings, ExpandAMultipleResponseSetIntoItsMembers) {
   }
   // The members join the data set as columns of their own.
   for (const char* member : {"ascites", "hepato", "spiders"})
-    EXPECT_NE(std::find(charts[0].columns.begin(), charts[0].columns.end(), member), charts[0].columns.end())
-        << member;
+    EXPECT_NE(std::find(charts[0].columns.begin(), charts[0].columns.end(), member), charts[0].columns.end()) << member;
   // Each member writes value labels of its own.
   EXPECT_NE(labelSets[0], labelSets[1]);
   EXPECT_NE(labelSets[1], labelSets[2]);
