@@ -15,9 +15,9 @@ namespace {
 
 using nlohmann::json;
 
-// region (North, South) and r2 (Second South, West) are labelled codes,
-// sales and cost are labelled amounts, q1 and q2 answer 1 for yes, w weighs
-// the cases. $regions holds the categories of region and r2, $drinks the
+// region (North, South; 3 alone in its group) and r2 (Second South, West)
+// are labelled codes, sales and cost are labelled amounts, q1 and q2 answer
+// 1 for yes, w weighs the cases, name is a text with one labelled value. $regions holds the categories of region and r2, $drinks the
 // yes answers of q1 and q2.
 const char* kSchema = R"({
   "fields": [
@@ -27,7 +27,8 @@ const char* kSchema = R"({
     {"name": "cost", "type": "number", "title": "Cost", "displayFormat": "F8.1"},
     {"name": "q1", "type": "integer", "title": "Tea"},
     {"name": "q2", "type": "integer", "title": "Coffee"},
-    {"name": "w", "type": "number"}
+    {"name": "w", "type": "number"},
+    {"name": "name", "type": "string", "width": 8, "categories": [{"value": "ann", "label": "Ann"}]}
   ],
   "weightVariable": "w",
   "multipleResponseSets": [
@@ -37,11 +38,12 @@ const char* kSchema = R"({
 })";
 
 const char* kCases =
-    "region,r2,sales,cost,q1,q2,w\n"
-    "1,2,10,4,1,0,1\n"
-    "1,4,20,5,0,1,2\n"
-    "2,2,30,6,1,1,1\n"
-    "2,4,40,8,0,0,1\n";
+    "region,r2,sales,cost,q1,q2,w,name\n"
+    "1,2,10,4,1,0,1,ann\n"
+    "1,4,20,5,0,1,2,  bob\n"
+    "2,2,30,6,1,1,1,\n"
+    "2,4,40,8,0,0,1,ann\n"
+    "3,2,50,9,1,1,1,cy\n";
 
 // GPL over the user source "g": one DATA line per column, "name:cat" for a
 // categorical one.
@@ -178,6 +180,35 @@ TEST_F(ChartCompletion, AWeightedUnaggregatedDataSetGetsItsWeightVariable) {
   // Summaries are weighted already: no weight column.
   chart = OnlyChart("VARIABLES=region MEAN(sales)", "", {"region:cat", "MEAN_sales"});
   EXPECT_TRUE(VariablesNamed(chart, "$WEIGHT").empty());
+}
+
+TEST_F(ChartCompletion, CaseValuesShowTheirDataValuesAndLabels) {
+  json chart = OnlyChart("VARIABLES=CASEVALUE(name)", "", {"CASEVALUE_name:cat", "$CASENUM:cat"});
+  json values = VariablesNamed(chart, "CASEVALUE_name").at(0);
+  EXPECT_EQ(values["label"], "Case Value name");
+  // Values without their blanks, an empty value as one blank; a value's
+  // label comes after its text and wins in the categorical domain.
+  EXPECT_EQ(Relabels(values), "1=Ann 2=bob 3=  4=Ann 5=cy");
+}
+
+TEST_F(ChartCompletion, InfiniteErrorBarsAreReportedOncePerStatistic) {
+  // Region 3 has a single case: its mean and median intervals have no
+  // bounds. The median's ends are not in the chart, but its column is.
+  run_ = RunCommands("GGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=region MEANCI(sales 95) MEDIANCI(cost 95)"
+                     " /GRAPHSPEC SOURCE=INLINE.\n" +
+                         Gpl({"region:cat", "MEANCI_sales_95", "MEANCI_sales_95_LOW", "MEANCI_sales_95_HIGH", "MEDIANCI_cost_95"}),
+                     options_, files_.Path(""));
+  json warning = {{"type", "message"}, {"level", 2}, {"text", "Infinite error bars have been removed from the chart..."}};
+  EXPECT_EQ(ItemsOfType(run_, "message"), std::vector<json>(2, warning)) << run_.listing;
+  auto charts = ItemsOfType(run_, "chart");
+  ASSERT_EQ(charts.size(), 1u);
+  json low = VariablesNamed(charts[0], "MEANCI_sales_95_LOW").at(0);
+  json high = VariablesNamed(charts[0], "MEANCI_sales_95_HIGH").at(0);
+  EXPECT_EQ(low["creator"], 2);
+  EXPECT_EQ(low["statistic"]["kind"], 8);
+  EXPECT_EQ(high["creator"], 2);
+  EXPECT_EQ(high["statistic"]["kind"], 9);
+  EXPECT_EQ(low["format"], VariablesNamed(charts[0], "MEANCI_sales_95").at(0)["format"]);
 }
 
 struct VarsToCasesCase {
