@@ -54,44 +54,45 @@ void AggregatedCellWriter::StartGroup(VarDataProcessor& table, std::uint32_t agg
 void AggregatedCellWriter::WriteCells(CubeAggregator& aggregator) {
   aggregator_ = &aggregator;
   path_.clear();
-  Walk(0);
-}
-
-void AggregatedCellWriter::Walk(std::size_t depth) {
   const std::size_t breaks = rep_.breakVariables.size();
   if (breaks == 0) {
-    if (const StatValues* values = aggregator_->GetStatValues(path_, -1))
+    if (const StatValues* values = aggregator.GetStatValues(path_, -1))
       WriteCell(*values, values->GetStatValue(statisticCount_));
     return;
   }
-  if (depth + 1 == breaks) {
-    WriteLastLevel();
-    return;
-  }
-  for (const AggregationCategory& category : rep_.breakVariables[depth]->GetTableDimension()->GetCategories()) {
-    path_.push_back(&category);
-    Walk(depth + 1);
-    path_.pop_back();
+  categories_.clear();
+  for (const auto& variable : rep_.breakVariables) categories_.push_back(&variable->GetTableDimension()->GetCategories());
+  // Only the filled cells, in path order: the walk costs what the cells
+  // hold, never the product of the category counts.
+  const std::vector<int> paths = aggregator.GetFilledCellPaths();
+  const std::size_t cells = paths.size() / breaks;
+  for (std::size_t first = 0; first < cells;) {
+    std::size_t end = first + 1;
+    while (end < cells && std::equal(&paths[first * breaks], &paths[first * breaks] + breaks - 1, &paths[end * breaks])) ++end;
+    WriteLastLevel(&paths[first * breaks], end - first);
+    first = end;
   }
 }
 
-// Each cell is looked up once; the COUNT error bars of the cells take the
-// total over the last break variable's categories, each counted once.
-void AggregatedCellWriter::WriteLastLevel() {
-  const auto& categories = rep_.breakVariables.back()->GetTableDimension()->GetCategories();
-  lastLevel_.assign(categories.size(), nullptr);
+// The cells that differ in the last break variable only: each is looked up
+// once, and their COUNT error bars take the total over these cells, each
+// counted once.
+void AggregatedCellWriter::WriteLastLevel(const int* firstPath, std::size_t cells) {
+  const std::size_t breaks = categories_.size();
+  path_.clear();
+  for (std::size_t k = 0; k + 1 < breaks; ++k) path_.push_back(&(*categories_[k])[firstPath[k]]);
+  path_.push_back(nullptr);
+  lastLevel_.assign(cells, nullptr);
   double total = 0;
-  for (std::size_t c = 0; c < categories.size(); ++c) {
-    path_.push_back(&categories[c]);
+  for (std::size_t c = 0; c < cells; ++c) {
+    path_.back() = &(*categories_.back())[firstPath[c * breaks + breaks - 1]];
     lastLevel_[c] = aggregator_->GetStatValues(path_, -1);
-    path_.pop_back();
     if (countErrorBars_ && lastLevel_[c]) total += lastLevel_[c]->GetStatValue(statisticCount_);
   }
-  for (std::size_t c = 0; c < categories.size(); ++c) {
+  for (std::size_t c = 0; c < cells; ++c) {
     if (!lastLevel_[c]) continue;
-    path_.push_back(&categories[c]);
+    path_.back() = &(*categories_.back())[firstPath[c * breaks + breaks - 1]];
     if (rep_.reportMissing || !HasBlankCategory()) WriteCell(*lastLevel_[c], total);
-    path_.pop_back();
   }
 }
 

@@ -31,10 +31,9 @@ class AggregatedCellWriter {
     VarDataColumn high;
   };
 
-  void Walk(std::size_t depth);
-  // The cells that differ in the last break variable only: their error-bar
-  // counts share one total.
-  void WriteLastLevel();
+  // `cells` filled cells that differ in the last break variable only, their
+  // category paths one after another from `firstPath`.
+  void WriteLastLevel(const int* firstPath, std::size_t cells);
   bool HasBlankCategory() const;
   void WriteCell(const StatValues& values, double lastLevelCount);
   void WriteBreakValue(std::size_t k, const AggregationCategory& category, int row);
@@ -50,6 +49,7 @@ class AggregatedCellWriter {
   int statisticCount_;
   VarsToCasesColumns stackedColumns_;
   std::vector<StatisticColumns> statisticColumns_;
+  std::vector<const std::vector<AggregationCategory>*> categories_;  // per break variable
   std::vector<const AggregationCategory*> path_;
   std::vector<const StatValues*> lastLevel_;
 };

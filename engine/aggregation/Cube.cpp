@@ -240,6 +240,32 @@ const StatValues* Cube::GetStatValues(const std::vector<const AggregationCategor
   return cell < 0 ? nullptr : &results_[cell];
 }
 
+std::vector<int> Cube::GetFilledCellPaths() {
+  Finish();
+  const std::size_t dimensions = layout_.dimensions.size();
+  std::vector<std::vector<int>> positionOfCode(dimensions);
+  for (std::size_t d = 0; d < dimensions; ++d) {
+    const auto& categories = layout_.dimensions[d]->GetCategories();
+    positionOfCode[d].assign(MergedCodeCount(static_cast<int>(d)), -1);
+    for (std::size_t k = 0; k < categories.size(); ++k) positionOfCode[d][categories[k].GetCode()] = static_cast<int>(k);
+  }
+  const int cellCount = cells_.CellCount();
+  std::vector<int> rows(static_cast<std::size_t>(cellCount) * dimensions);
+  for (int cell = 0; cell < cellCount; ++cell)
+    for (std::size_t d = 0; d < dimensions; ++d)
+      rows[cell * dimensions + d] = positionOfCode[d][cells_.CodesOf(cell)[d]];
+  std::vector<int> order(cellCount);
+  for (int cell = 0; cell < cellCount; ++cell) order[cell] = cell;
+  const auto rowOf = [&](int cell) { return rows.begin() + static_cast<std::ptrdiff_t>(cell * dimensions); };
+  std::sort(order.begin(), order.end(), [&](int a, int b) {
+    return std::lexicographical_compare(rowOf(a), rowOf(a) + dimensions, rowOf(b), rowOf(b) + dimensions);
+  });
+  std::vector<int> paths;
+  paths.reserve(rows.size());
+  for (int cell : order) paths.insert(paths.end(), rowOf(cell), rowOf(cell) + dimensions);
+  return paths;
+}
+
 void Cube::Clear() {
   for (CategoryDimension* dimension : layout_.dimensions) dimension->Clear();
   for (std::unique_ptr<CubePart>& part : parts_) part->Clear();

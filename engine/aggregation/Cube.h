@@ -39,6 +39,7 @@ class Cube : public AggregationCube, public CubeAggregator {
   CubeAggregator* CreateCubeAggregator() override;
   const StatValues* GetStatValues(const std::vector<const AggregationCategory*>& path,
                                   int reserved) override;
+  std::vector<int> GetFilledCellPaths() override;
 
   bool HasAggregator() const { return hasAggregator_; }
   bool IsFrozen() const { return frozen_; }

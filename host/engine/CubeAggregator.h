@@ -16,4 +16,10 @@ class CubeAggregator {
   // aggregator is reset.
   virtual const StatValues* GetStatValues(const std::vector<const AggregationCategory*>& path,
                                           int reserved) = 0;
+
+  // The cells that cases entered, as paths of category positions (indexes
+  // into each dimension's GetCategories), one row of one position per break
+  // variable after another, rows ascending: the first break variable varies
+  // slowest. Lets a reader visit the filled cells only, in path order.
+  virtual std::vector<int> GetFilledCellPaths() = 0;
 };

@@ -83,6 +83,22 @@ TEST_F(TwoBreaks, AskingForACellNoCaseEnteredGivesNothing) {
   EXPECT_EQ(table.GetCubeAggregators(), std::vector<CubeAggregator*>{aggregator});
 }
 
+TEST_F(TwoBreaks, FilledCellPathsListOnlyCellsCasesEnteredInPathOrder) {
+  std::unique_ptr<VEXA_InputCaseIterator> cases(source.CreateCaseIterator(0));
+  AggregationTable table(cases.get(), false, false, -1);
+  AggregationCube* cube = table.CreateCube();
+  auto* first = new AggregationVariable(a, "a");
+  cube->AddCategoricalVariable(first, 0);
+  cube->AddCategoricalVariable(new AggregationVariable(t, "t"), 0);
+  CubeAggregator* aggregator = cube->CreateCubeAggregator();
+  cube->AddCategoryStatistics({Stat(kStatCount)}, first);
+  while (cases->NextCase()) table.AddNewCase();
+  // a: 1 2 3; t: "B" "a" "b". Cells 1|B 1|a 2|a 2|b 3|b, of the nine.
+  EXPECT_EQ(aggregator->GetFilledCellPaths(), (std::vector<int>{0, 0, 0, 1, 1, 1, 1, 2, 2, 2}));
+  table.ResetAggregator();
+  EXPECT_TRUE(aggregator->GetFilledCellPaths().empty());
+}
+
 TEST(CaseWeights, ACaseWithoutPositiveWeightEntersNoCell) {
   MemoryDataSource source;
   const int g = source.AddNumeric("g", {1, 1, 2, 3, 4});
