@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/data/DataFiles.h"
+#include "tests/support/RunCommands.h"
+
+namespace {
+
+// x with the user-missing value 9, a string, and grp splitting the file after
+// the second case.
+const char* kSchema = R"({"fields": [{"name": "x", "type": "number", "missingValues": [{"value": "9"}]},
+  {"name": "name", "type": "string", "width": 3}, {"name": "grp", "type": "integer"}],
+  "splitVariables": ["grp"]})";
+const char* kCases = "x,name,grp\n1,a,1\n9,b,1\n3,c,2\n";
+
+class GraphService : public ::testing::Test {
+ protected:
+  CommandRun Run(const std::string& command) {
+    EngineOptions options;
+    options.thinClient = true;
+    options.dataPath = WritePackage(files_, kSchema, kCases);
+    return RunCommands(command, options);
+  }
+
+  DataFiles files_;
+};
+
+std::vector<std::string> MessageTexts(const CommandRun& run) {
+  std::vector<std::string> texts;
+  for (const auto& message : ItemsOfType(run, "message")) texts.push_back(message["text"]);
+  return texts;
+}
+
+// The tests that look at documents wait for the graph data reading (disabled
+// until it is merged).
+const char* kBlock = "BEGIN GRAPHSRV\n{\"chart\": \"bar\",\n\n x\n}\nEND GRAPHSRV\n";
+
+TEST_F(GraphService, DISABLED_SendsOneDocumentPerSplitGroupWithTheBlockAsOptions) {
+  CommandRun run = Run(std::string("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x name /GRAPHSPEC SOURCE=INLINE.\n") +
+                       kBlock);
+  EXPECT_TRUE(MessageTexts(run).empty());
+  auto documents = ItemsOfType(run, "graphService");
+  ASSERT_EQ(documents.size(), 2u);
+  const nlohmann::json variables = nlohmann::json::parse(R"([{"name": "x", "index": 0}, {"name": "name", "index": 1}])");
+  for (const auto& document : documents) {
+    // The blank line stays an empty line, the one-character line stays whole.
+    EXPECT_EQ(document["options"], "{\"chart\": \"bar\",\n\n x\n}\n");
+    EXPECT_EQ(document["source"], "g");
+    EXPECT_EQ(document["description"], "Graph");
+    EXPECT_EQ(document["dataHandles"], nlohmann::json::parse(R"([{"source": "g", "dataSet": "*"}])"));
+    EXPECT_EQ(document["variables"], variables);
+  }
+  EXPECT_EQ(documents[0]["data"]["sources"][0]["rows"], 2);
+  EXPECT_EQ(documents[1]["data"]["sources"][0]["rows"], 1);
+}
+
+TEST_F(GraphService, DISABLED_ReportsMissingValuesWhateverReportMissingSays) {
+  CommandRun run = Run(std::string("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x REPORTMISSING=NO "
+                                   "/GRAPHSPEC SOURCE=INLINE.\n") + kBlock);
+  auto documents = ItemsOfType(run, "graphService");
+  ASSERT_EQ(documents.size(), 2u);
+  EXPECT_EQ(documents[0]["data"]["sources"][0]["rows"], 2) << "the case with the user-missing 9 is kept";
+}
+
+TEST_F(GraphService, DISABLED_SendsTheLastDataSetsGroupsAndTellsWhenThereIsNone) {
+  CommandRun none = Run(std::string("VGRAPH /GRAPHSPEC SOURCE=INLINE.\n") + kBlock);
+  EXPECT_EQ(MessageTexts(none), std::vector<std::string>{"At least one dataset should be available for graph service."});
+  EXPECT_TRUE(ItemsOfType(none, "graphService").empty());
+
+  CommandRun two = Run(std::string("VGRAPH /GRAPHDATASET NAME=\"first\" VARIABLES=x /GRAPHDATASET NAME=\"last\" "
+                                   "VARIABLES=name /GRAPHSPEC SOURCE=INLINE /GRAPHSPEC SOURCE=INLINE.\n") +
+                       kBlock + kBlock);
+  auto documents = ItemsOfType(two, "graphService");
+  ASSERT_EQ(documents.size(), 4u) << "two specs, two split groups";
+  for (const auto& document : documents) EXPECT_EQ(document["source"], "last");
+}
+
+TEST_F(GraphService, ABlankBlockSendsNothing) {
+  CommandRun run = Run("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x /GRAPHSPEC SOURCE=INLINE.\n"
+                       "BEGIN GRAPHSRV\n  \nEND GRAPHSRV\n");
+  EXPECT_TRUE(MessageTexts(run).empty());
+  EXPECT_TRUE(ItemsOfType(run, "graphService").empty());
+}
+
+}  // namespace
