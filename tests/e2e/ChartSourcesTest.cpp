@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/data/DataFiles.h"
 #include "tests/support/RunCommands.h"
 
@@ -175,6 +177,23 @@ TEST_F(ChartSources, ATemplateReceivesAWeightMappingPerWeightedDataSet) {
   std::string declaration = document.substr(weight, document.find("/>", weight) - weight);
   for (const char* attribute : {"source=\"a\"", "slot=\"dupRa6ej\"", "weight=\"true\""})
     EXPECT_NE(declaration.find(attribute), std::string::npos) << attribute << " in " << declaration;
+}
+
+// A data map named as a file is read by the module, a map in a folder comes
+// from the template; both reach the document with the template's map names.
+TEST_F(ChartSources, ATemplateChartCarriesItsDataAndReferenceMaps) {
+  files_.Write("regions.map.json", "{\"map\": \"regions\"}");
+  std::filesystem::create_directories(files_.Path("maps"));
+  files_.Write("maps/world.map.json", "{\"map\": \"world\"}");
+  CommandRun run = Run(
+      "GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
+      " VIZMAP='regions.map.json'[LOCATION=FILE TYPE=DATA MAPKEY='id' SHOWALLFEATURES=YES]"
+      " VIZMAP='world'[LOCATION='maps' TYPE=REFERENCE].\n");
+  auto charts = ItemsOfType(run, "chart");
+  ASSERT_EQ(charts.size(), 1u) << run.listing;
+  EXPECT_EQ(charts[0]["dataMap"]["content"], "{\"map\": \"regions\"}");
+  EXPECT_EQ(charts[0]["referenceMap"], json({{"name", "world"}, {"content", "{\"map\": \"world\"}"}}));
+  EXPECT_NE(charts[0]["document"].get<std::string>().find("key=\"id\""), std::string::npos) << charts[0]["document"];
 }
 
 TEST_F(ChartSources, AStyleSheetIsConvertedForFileCharts) {
