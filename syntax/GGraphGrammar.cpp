@@ -1,11 +1,11 @@
 #include "spec/GraphSpec.h"
 #include "syntax/CommandGrammar.h"
+#include "syntax/CommandValidation.h"
+#include "syntax/GGraphCommandParser.h"
 
 namespace {
 
-// The whole-command checks and the completion of template mappings come with
-// the chart work.
-bool ValidateGGraph(GGraphCommandParser&) { return true; }
+bool ValidateGGraph(GGraphCommandParser& parser) { return ValidateCommand(parser.Settings()); }
 
 }  // namespace
 

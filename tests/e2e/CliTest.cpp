@@ -13,7 +13,7 @@ std::string WriteTemp(const std::string& name, const std::string& text) {
 }
 
 TEST(Cli, ExitStatusTellsHowTheRunWent) {
-  std::string clean = WriteTemp("clean.sps", "GGRAPH /FITLINE TOTAL=YES.\n");
+  std::string clean = WriteTemp("clean.sps", "GGRAPH /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n");
   std::string failing = WriteTemp("failing.sps", "BEGIN GPL\nEND GPL\n");
   EXPECT_EQ(RunCli("run " + clean).status, 0);
   EXPECT_EQ(RunCli("run " + failing).status, 1);

@@ -57,7 +57,7 @@ TEST(EngineInput, UnknownCommandsAndLexicalErrorsAreReportedAndTheRunGoesOn) {
   CommandRun run = RunCommands(
       "FREQUENCIES x.\n"
       "GGRAPH /GRAPHDATASET NAME=`x`.\n"
-      "GGRAPH /FITLINE TOTAL=YES.\n"
+      "GGRAPH /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n"
       "GGRAPH /GRAPHDATASET NAME='open.\n");
   auto messages = Messages(run);
   ASSERT_EQ(messages.size(), 3u);

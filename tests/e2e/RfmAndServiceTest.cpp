@@ -4,6 +4,8 @@
 
 namespace {
 
+const char* const kInlineChart = "GGRAPH /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n";
+
 EngineOptions InvokedByRfm() {
   EngineOptions options;
   options.invokedBy = "QK";
@@ -20,7 +22,9 @@ TEST(RfmHelpTable, FollowsTheChartsForEachDescriptionType) {
                  Case{"HEATMAP", "Description: RFM Heat Map", "DescriptionRFMHeatMap"},
                  Case{"HISTOGRAM", "Description: RFM Histograms", "DescriptionRFMHistograms"},
                  Case{"SCATTER", "Description: RFM Scatterplots", "DescriptionRFMScatterplots"}}) {
-    CommandRun run = RunCommands(std::string("GGRAPH /DESCRIPTION TEXT=") + c.text + ".\n", InvokedByRfm());
+    CommandRun run = RunCommands(std::string("GGRAPH /GRAPHSPEC SOURCE=INLINE /DESCRIPTION TEXT=") + c.text +
+                                     ".\nBEGIN GPL\nELEMENT: point()\nEND GPL\n",
+                                 InvokedByRfm());
     auto tables = ItemsOfType(run, "table");
     ASSERT_EQ(tables.size(), 1u) << c.text;
     EXPECT_EQ(tables[0]["title"], c.title);
@@ -33,7 +37,7 @@ TEST(RfmHelpTable, FollowsTheChartsForEachDescriptionType) {
 }
 
 TEST(RfmHelpTable, IsAbsentWithoutDescriptionOrAfterALaterGraphSpec) {
-  EXPECT_TRUE(ItemsOfType(RunCommands("GGRAPH /FITLINE TOTAL=YES.\n", InvokedByRfm()), "table").empty());
+  EXPECT_TRUE(ItemsOfType(RunCommands(kInlineChart, InvokedByRfm()), "table").empty());
   CommandRun reset = RunCommands(
       "GGRAPH /DESCRIPTION TEXT=HEATMAP /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n",
       InvokedByRfm());

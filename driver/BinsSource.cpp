@@ -1,0 +1,19 @@
+// A binning request: no chart, one table of bins per variable.
+
+#include "XDocument.h"
+#include "data/GGraphDataSet.h"
+#include "driver/BinningTable.h"
+#include "driver/ChartSource.h"
+#include "driver/PreparedDataSets.h"
+#include "driver/ProcedureRun.h"
+#include "model/GGraphVariable.h"
+#include "spec/GraphSpec.h"
+
+std::unique_ptr<XDocument> WriteBinningTables(const ChartSource& source) {
+  if (!source.prepared) return nullptr;
+  for (GGraphDataSet* dataSet : source.prepared->DataSets()) {
+    for (const auto& variable : dataSet->GetVariables())
+      WriteBinningTable(source.run.procedure, source.run.dataSource, *variable, source.spec.GetBinCount());
+  }
+  return nullptr;
+}
