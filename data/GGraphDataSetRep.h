@@ -46,6 +46,8 @@ struct GGraphDataSet::Rep {
   std::unique_ptr<AggregationTable> aggregationTable;
   // One per break variable; the table's cube owns them once they are added.
   std::vector<AggregationVariable*> breakVariables;
+  // The variable each break variable was made from.
+  std::vector<GGraphVariable*> breakOrigins;
   std::uint32_t rowCount = 0;                      // rows written to the current split group's table
   std::uint32_t cellCount = 0;                     // the same for aggregated cells
   VEXA_InputCaseIterator* caseIterator = nullptr;  // not owned
@@ -59,4 +61,8 @@ struct GGraphDataSet::Rep {
 
   // The split group getData gave last, null before the first and after the last.
   const SplitGroup* CurrentGroup() const;
+  // Appends a group with an empty table and restarts the row counts.
+  SplitGroup& StartSplitGroup();
+  // Drops the newest group, whose cases are skipped.
+  void DiscardNewestGroup();
 };

@@ -16,7 +16,7 @@ bool OnThinClient() {
 }
 
 // The graph-service documents arrive with chart completion.
-void ProduceServiceDocuments(ProcedureRun&) {}
+bool ProduceServiceDocuments(ProcedureRun&) { return true; }
 
 const ProcedureFlavor kVGraph{
     "VGraph", VGraphTitle, "VGRAPH", VGraphGrammar, true, OnThinClient, ProduceServiceDocuments, nullptr,
