@@ -165,7 +165,7 @@ std::string Statistic(const XVariable& variable) {
 // ---------------------------------------------------------------------------
 // The document as a whole.
 
-TEST(CompleteChartDocument, DescribesTheDocumentFromTheSpecification) {
+TEST(CompleteChartDocument, DescribesTheDocumentFromItsGraphSpec) {
   CompletedChart chart(Command("NAME='g' VARIABLES=region CSVFILE='a.csv'", Gpl({"region"}),
                                "LABEL='Sales by region' EDITABLE=NO TEMPLATE=['a.sgt' 'b.sgt'] "
                                "INLINETEMPLATE=['<one/>' '<two/>']"));
