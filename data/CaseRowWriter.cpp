@@ -105,7 +105,7 @@ bool CaseRowWriter::WriteRow(const VEXA_InputCaseIterator& cases, std::uint32_t 
 
 // A set whose members are all missing removes the row under LISTWISE.
 bool CaseRowWriter::AllMembersMissing() const {
-  if (rep_.reportMissing || !rep_.listwise) return false;
+  if (setValues_.empty() || rep_.reportMissing || !rep_.listwise) return false;
   return std::find(setValues_.begin(), setValues_.end(), 0) != setValues_.end();
 }
 
@@ -185,6 +185,7 @@ void CaseRowWriter::RemoveRow(std::uint32_t row) {
 }
 
 void CaseRowWriter::WriteCaseLabels(const VEXA_InputCaseIterator& cases, std::uint32_t row) {
+  if (caseLabels_.empty()) return;
   if (!caseLabelColumnsAdded_) {
     for (CaseLabel& label : caseLabels_) table_->AddVariable(rep_.sourceNameUtf8, label.name, &label.handle);
     caseLabelColumnsAdded_ = true;

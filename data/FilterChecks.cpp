@@ -13,12 +13,6 @@
 
 namespace {
 
-// The columns a filter looks at, and the texts it compares their values with.
-struct FilterMembers {
-  std::vector<int> columns;
-  bool dichotomies = false;
-};
-
 // A variable of the list matches by its own name or by the name its entry
 // was written with; the last one that matches counts.
 const GGraphVariable* FindListed(const GGraphDataSet::Rep& rep, const std::string& name) {
@@ -29,7 +23,7 @@ const GGraphVariable* FindListed(const GGraphDataSet::Rep& rep, const std::strin
   return nullptr;
 }
 
-FilterMembers MembersOf(const VariableResolver& resolver) {
+FilterColumns MembersOf(const VariableResolver& resolver) {
   switch (resolver.getVariableType()) {
     case SINGLE_VARIABLE:
       return {{resolver.getVariableIndex()}, false};
@@ -42,9 +36,9 @@ FilterMembers MembersOf(const VariableResolver& resolver) {
   }
 }
 
-FilterMembers FindMembers(const GGraphDataSet::Rep& rep, const std::string& name, const VEXA_DataSource& source) {
+FilterColumns FindMembers(const GGraphDataSet::Rep& rep, const std::string& name, const VEXA_DataSource& source) {
   if (const GGraphVariable* listed = FindListed(rep, name))
-    return listed->GetResolver() ? MembersOf(*listed->GetResolver()) : FilterMembers{};
+    return listed->GetResolver() ? MembersOf(*listed->GetResolver()) : FilterColumns{};
   for (int column = 0; column < source.ColumnCount(); ++column) {
     const VEXA_Variable* variable = source.GetVariable(column);
     if (variable && name == variable->GetName()) return {{column}, false};
@@ -62,7 +56,10 @@ std::string FilterNames(const GGraphDataSet::Rep& rep) {
 
 bool GGraphDataSet::TestFilter(DataFilter& filter, VEXA_InputCaseIterator* cases, VEXA_DataSource* source) {
   if (!cases || !source) return false;
-  const FilterMembers members = FindMembers(*rep_, filter.name, *source);
+  auto found = rep_->filterColumns.find(&filter);
+  if (found == rep_->filterColumns.end())
+    found = rep_->filterColumns.emplace(&filter, FindMembers(*rep_, filter.name, *source)).first;
+  const FilterColumns& members = found->second;
   static const std::vector<std::string> kCountedValue{"1"};
   const std::vector<std::string>& listed = members.dichotomies ? kCountedValue : filter.values;
   for (int column : members.columns) {

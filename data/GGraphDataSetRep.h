@@ -2,6 +2,7 @@
 // The private record of GGraphDataSet, shared by the files that implement it.
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "UserCaseFileSpec.h"
 #include "UserInputCaseFile.h"
 #include "data/DataFilter.h"
+#include "data/FilterColumns.h"
 #include "data/GGraphDataSet.h"
 #include "data/SplitGroup.h"
 #include "data/VariableEntry.h"
@@ -32,6 +34,9 @@ struct GGraphDataSet::Rep {
   std::vector<std::unique_ptr<GGraphVariable>> variables;  // the order of the table's columns
   std::vector<std::unique_ptr<GGraphStatistic>> statistics;
   std::vector<std::unique_ptr<DataFilter>> filters;
+  // Each filter's columns, found at its first row test: the lookup by name
+  // is too slow for every case.
+  std::map<const DataFilter*, FilterColumns> filterColumns;
   std::vector<VariableEntry> variableEntries;
   bool reportMissing = false;
   bool listwise = true;

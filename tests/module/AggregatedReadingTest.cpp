@@ -69,11 +69,16 @@ TEST(AggregatedReading, CountErrorBarsTakeTheTotalOverTheLastBreakVariableOnce) 
   Tables tables = run.Tables();
   ASSERT_EQ(tables.size(), 1u);
   ASSERT_EQ(tables[0].size(), 6u);
-  // Cell a=1, b=1 holds 1 of the 3 cases with a=1.
-  auto bound = [](double tail) { return 3 * CtaDistFun::IdfBet(tail, 1.5, 2.5); };
-  char expected[64];
-  std::snprintf(expected, sizeof expected, "1|1|1|%.10g|%.10g", bound(0.05), bound(0.95));
-  EXPECT_EQ(tables[0][1], expected);
+  // Cell a=1, b=1 holds 1 of the 3 cases with a=1; cell a=3, b=3 holds 1
+  // of the 2 cases with a=3.
+  auto row = [](const char* cell, double count, double total) {
+    auto bound = [&](double tail) { return total * CtaDistFun::IdfBet(tail, count + 0.5, total - count + 0.5); };
+    char text[96];
+    std::snprintf(text, sizeof text, "%s|%.10g|%.10g|%.10g", cell, count, bound(0.05), bound(0.95));
+    return std::string(text);
+  };
+  EXPECT_EQ(tables[0][1], row("1|1", 1, 3));
+  EXPECT_EQ(tables[0][4], row("3|3", 1, 2));
 }
 
 TEST(AggregatedReading, AnIntervalBoundThatDoesNotExistIsMissing) {
@@ -113,9 +118,15 @@ TEST(AggregatedReading, FiltersDecideWhichCasesAreAggregated) {
                           "found in the data."}}));
 }
 
-}  // namespace
 
-namespace {
+TEST(AggregatedReading, ADichotomySetBreaksByItsMembers) {
+  const char* schema = R"({"fields": [
+    {"name": "d1", "type": "integer", "title": "Online"},
+    {"name": "d2", "type": "integer", "title": "By phone"}],
+    "multipleResponseSets": [{"name": "$d", "type": "dichotomies", "variables": ["d1", "d2"], "countedValue": "1"}]})";
+  ReadRun run(schema, "d1,d2\n1,0\n1,1\n0,1\n1,0\n", "VARIABLES=$d COUNT()");
+  EXPECT_EQ(run.Tables(), (Tables{{"$d|COUNT", "d1|3", "d2|2"}}));
+}
 
 TEST(AggregatedReading, TheBundledTitanicDataGiveWeightedCountsPerSex) {
   ReadRun run(ReadRun::Bundled{"titanic"}, "VARIABLES=Class COUNT()");

@@ -105,9 +105,6 @@ TEST(UnaggregatedReading, ADataSetWithoutCasesGivesNoTable) {
   EXPECT_EQ(run.Issued(), Messages{});
 }
 
-}  // namespace
-
-namespace {
 
 TEST(UnaggregatedReading, VarsToCasesStacksTheVariablesOfEachCase) {
   // Case 2 (x missing) and case 3 (g missing) leave no rows under LISTWISE;
