@@ -48,6 +48,21 @@ const SplitGroup* GGraphDataSet::Rep::CurrentGroup() const {
   return &splitGroups[static_cast<std::size_t>(dataCursor)];
 }
 
+SplitGroup& GGraphDataSet::Rep::StartSplitGroup() {
+  splitGroups.emplace_back();
+  splitGroups.back().data = std::make_unique<VarDataProcessor>();
+  lastSplitGroup = static_cast<std::int32_t>(splitGroups.size()) - 1;
+  rowCount = 0;
+  cellCount = 0;
+  return splitGroups.back();
+}
+
+void GGraphDataSet::Rep::DiscardNewestGroup() {
+  if (splitGroups.empty()) return;
+  splitGroups.pop_back();
+  lastSplitGroup = static_cast<std::int32_t>(splitGroups.size()) - 1;
+}
+
 bool GGraphDataSet::containsSplits() const { return rep_->splitGroups.size() > 1; }
 
 VarDataProcessor* GGraphDataSet::getData() {

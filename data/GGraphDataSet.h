@@ -10,8 +10,10 @@ class FacSTDictionary;
 class GGraphStatistic;
 class GGraphVariable;
 class ProcedureDataSource;
+class RelabelString;
 class VarDataProcessor;
 class VEXA_DataSource;
+class VEXA_InputCaseIterator;
 struct DataFilter;
 struct VariableEntry;
 
@@ -35,6 +37,33 @@ class GGraphDataSet {
   void SetDataSetHandle(const std::string& handle);
   // A name in the local code page.
   void SetSourceName(const std::string& name);
+
+  // Reads the cases into one table per split group, one row per case; the
+  // relabelling records the cases of CASEVALUE functions. Gives the number of
+  // rows kept (0: no data).
+  std::uint32_t populateUnAggregatedData(RelabelString& relabel);
+
+  // Defines the aggregation cube over the cases of the iterator (not owned;
+  // it must outlive the reading). False when there is nothing to aggregate,
+  // the cube exists already, or after a reported error. flag is passed on to
+  // the aggregation table.
+  bool BuildAggregation(VEXA_InputCaseIterator* cases, bool flag);
+  // Aggregates the cases of the iterator given to BuildAggregation and writes
+  // one row per non-empty cell into each split group's table; gives the
+  // number of rows written over all groups.
+  std::uint32_t PopulateAggregatedData(VEXA_InputCaseIterator* cases);
+  // Empties the cube for the next split group.
+  void ResetAggregator();
+
+  // The checks the case loops share. CheckSplitGroup runs on the first case of
+  // a split group: false when the group is to be skipped, else the group's
+  // description is added to the newest group. TestFilter is the row test of
+  // one filter on the current case. ReportFilterResults reports, once after
+  // the reading, the excluded-data error (when noDataRemain) and the listed
+  // values never seen.
+  bool CheckSplitGroup(VEXA_InputCaseIterator* cases);
+  bool TestFilter(DataFilter& filter, VEXA_InputCaseIterator* cases, VEXA_DataSource* source);
+  void ReportFilterResults(bool noDataRemain);
 
   // True when more than one split group was read.
   bool containsSplits() const;

@@ -2,6 +2,7 @@
 // The private record of GGraphDataSet, shared by the files that implement it.
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "UserCaseFileSpec.h"
 #include "UserInputCaseFile.h"
 #include "data/DataFilter.h"
+#include "data/FilterColumns.h"
 #include "data/GGraphDataSet.h"
 #include "data/SplitGroup.h"
 #include "data/VariableEntry.h"
@@ -32,6 +34,9 @@ struct GGraphDataSet::Rep {
   std::vector<std::unique_ptr<GGraphVariable>> variables;  // the order of the table's columns
   std::vector<std::unique_ptr<GGraphStatistic>> statistics;
   std::vector<std::unique_ptr<DataFilter>> filters;
+  // Each filter's columns, found at its first row test: the lookup by name
+  // is too slow for every case.
+  std::map<const DataFilter*, FilterColumns> filterColumns;
   std::vector<VariableEntry> variableEntries;
   bool reportMissing = false;
   bool listwise = true;
@@ -46,6 +51,8 @@ struct GGraphDataSet::Rep {
   std::unique_ptr<AggregationTable> aggregationTable;
   // One per break variable; the table's cube owns them once they are added.
   std::vector<AggregationVariable*> breakVariables;
+  // The variable each break variable was made from.
+  std::vector<GGraphVariable*> breakOrigins;
   std::uint32_t rowCount = 0;                      // rows written to the current split group's table
   std::uint32_t cellCount = 0;                     // the same for aggregated cells
   VEXA_InputCaseIterator* caseIterator = nullptr;  // not owned
@@ -59,4 +66,8 @@ struct GGraphDataSet::Rep {
 
   // The split group getData gave last, null before the first and after the last.
   const SplitGroup* CurrentGroup() const;
+  // Appends a group with an empty table and restarts the row counts.
+  SplitGroup& StartSplitGroup();
+  // Drops the newest group, whose cases are skipped.
+  void DiscardNewestGroup();
 };

@@ -23,7 +23,6 @@
 namespace {
 
 constexpr int kLockedAgainstEditing = 1;
-constexpr int kScaleLevel = 3;
 
 // What completing the data sets of one chart needs besides the data set.
 struct Completion {
@@ -67,7 +66,7 @@ XVariable* MakeChartVariable(XGraph& graph, const GGraphDataSet& dataSet, const 
   const VEXA_Variable* engineVariable = EngineVariable(variable);
   bool transformedCases = !dataSet.HasAggregation() && dataSet.IsVarsToCases();
   if (transformedCases || !engineVariable) return nullptr;
-  bool categorical = engineVariable->GetMeasurementLevel() != kScaleLevel;
+  bool categorical = engineVariable->GetMeasurementLevel() != kLevelScale;
   return graph.createVariable(source, categorical, variable.GetVariableUnicodeName());
 }
 

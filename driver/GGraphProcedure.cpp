@@ -11,13 +11,15 @@ namespace {
 
 std::string GGraphTitle() { return InvokedByRfmModule() ? "RFM Analysis" : "GGraph"; }
 
-// Reads every graph data set once, then makes the charts over them.
-void ProduceGGraphCharts(ProcedureRun& run) {
+// Reads every graph data set once, then makes the charts over them. Without
+// valid cases the procedure ends at once.
+bool ProduceGGraphCharts(ProcedureRun& run) {
   RelabelString relabel;
   bool noValidCases = false;
   std::unique_ptr<PreparedDataSets> prepared = ReadGraphData(run, relabel, noValidCases);
-  if (noValidCases) return;
+  if (noValidCases) return false;
   RunChartLoop(run, prepared.get(), relabel);
+  return true;
 }
 
 const ProcedureFlavor kGGraph{

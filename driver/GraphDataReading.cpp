@@ -1,15 +1,51 @@
 #include "driver/GraphDataReading.h"
 
+#include <memory>
+
+#include "BpObject.h"
+#include "VEXA_DataSource.h"
+#include "VEXA_InputCaseIterator.h"
 #include "data/GGraphDataSet.h"
 #include "driver/ProcedureRun.h"
 #include "model/GGraphSettings.h"
 
-// The data sets in their reading order; the cases themselves are not read yet.
-std::unique_ptr<PreparedDataSets> ReadGraphData(ProcedureRun& run, RelabelString&, bool& noValidCases) {
+namespace {
+
+constexpr int kShow = 2;
+constexpr int kLevelWarning = 2;
+
+// True when the data set yielded cells. The iterator lives for the reading
+// only; the aggregation is emptied before it goes.
+bool ReadAggregated(GGraphDataSet& dataSet) {
+  VEXA_DataSource* source = dataSet.GetDataSource();
+  if (!source) return false;
+  std::unique_ptr<VEXA_InputCaseIterator> cases(source->CreateCaseIterator(0));
+  if (!cases || !dataSet.BuildAggregation(cases.get(), false)) return false;
+  return dataSet.PopulateAggregatedData(cases.get()) != 0;
+}
+
+bool ReadUnaggregated(GGraphDataSet& dataSet, RelabelString& relabel) {
+  if (dataSet.IsCsvSource()) return true;
+  return dataSet.populateUnAggregatedData(relabel) != 0;
+}
+
+}  // namespace
+
+std::unique_ptr<PreparedDataSets> ReadGraphData(ProcedureRun& run, RelabelString& relabel, bool& noValidCases) {
   noValidCases = false;
   if (run.settings.GetDataSetCount() < 1) return nullptr;
   auto prepared = std::make_unique<PreparedDataSets>(&run.dataSource, &run.settings);
-  for (const auto& dataSet : run.settings.GetAggregatedDataSets()) prepared->Append(dataSet.get());
-  for (const auto& dataSet : run.settings.GetUnaggregatedDataSets()) prepared->Append(dataSet.get());
-  return prepared;
+  bool foundCases = false;
+  for (const auto& dataSet : run.settings.GetAggregatedDataSets()) {
+    if (ReadAggregated(*dataSet)) foundCases = true;
+    prepared->Append(dataSet.get());
+  }
+  for (const auto& dataSet : run.settings.GetUnaggregatedDataSets()) {
+    if (ReadUnaggregated(*dataSet, relabel)) foundCases = true;
+    prepared->Append(dataSet.get());
+  }
+  if (foundCases) return prepared;
+  BpError(BpString("There are no valid cases...", true), kShow, kLevelWarning);
+  noValidCases = true;
+  return nullptr;
 }

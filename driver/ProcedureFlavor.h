@@ -15,8 +15,9 @@ struct ProcedureFlavor {
   bool validateBeforeDataCheck;  // VGRAPH validates before it tests the data source
   // A gate after parsing; false ends the procedure (its message is issued).
   bool (*mayRun)();
-  // The charts, after the data sets were read.
-  void (*produceCharts)(ProcedureRun& run);
+  // The charts, after the data sets were read. False ends the procedure at
+  // once: no further output and no closing debug line.
+  bool (*produceCharts)(ProcedureRun& run);
   // Output after the chart loop (such as the RFM help table); may be null.
   void (*afterCharts)(ProcedureRun& run);
 };

@@ -26,16 +26,18 @@ bool Accepted(const ProcedureFlavor& flavor, GGraphCommandParser& parser, const 
 
 // Everything that runs under the failure guard; the objects are released in
 // reverse order of their creation when it returns or an exception passes.
-void RunGuardedSteps(const ProcedureFlavor& flavor, BpProcedure& procedure) {
+// False when the procedure ended at once.
+bool RunGuardedSteps(const ProcedureFlavor& flavor, BpProcedure& procedure) {
   auto dictionary = std::make_unique<FacSTDictionary>(PathFactory::getPathInstance(kStringTablePath));
   dictionary->SetProcedure(flavor.stringTable);
   auto dataSource = std::make_unique<ProcedureDataSource>();
   auto parser = std::make_unique<GGraphCommandParser>(dataSource.get(), dictionary.get(), flavor.grammar());
-  if (!Accepted(flavor, *parser, *dataSource)) return;
-  if (flavor.mayRun && !flavor.mayRun()) return;
+  if (!Accepted(flavor, *parser, *dataSource)) return true;
+  if (flavor.mayRun && !flavor.mayRun()) return true;
   ProcedureRun run{procedure, *dictionary, *dataSource, parser->Settings()};
-  flavor.produceCharts(run);
+  if (!flavor.produceCharts(run)) return false;
   if (flavor.afterCharts) flavor.afterCharts(run);
+  return true;
 }
 
 }  // namespace
@@ -44,7 +46,7 @@ void RunProcedure(const ProcedureFlavor& flavor) {
   ChartBase::printDebugInfo(std::string("Starting ") + flavor.name + " Procedure");
   BpProcedure procedure(flavor.title(), kShow);
   try {
-    RunGuardedSteps(flavor, procedure);
+    if (!RunGuardedSteps(flavor, procedure)) return;
   } catch (const VexaGoToCaller&) {
     throw;
   } catch (const std::exception&) {

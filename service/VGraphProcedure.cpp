@@ -22,15 +22,16 @@ bool OnThinClient() {
 }
 
 // Reads every graph data set once, then sends the documents of the inline
-// specs in command order.
-void ProduceServiceDocuments(ProcedureRun& run) {
+// specs in command order. Without valid cases the procedure ends at once.
+bool ProduceServiceDocuments(ProcedureRun& run) {
   RelabelString relabel;
   bool noValidCases = false;
   std::unique_ptr<PreparedDataSets> prepared = ReadGraphData(run, relabel, noValidCases);
-  if (noValidCases) return;
+  if (noValidCases) return false;
   for (GraphSpec* spec : run.settings.GetGraphSpecs()) {
     if (spec->GetSourceKind() == INLINE) SendGraphServiceDocument(run, *spec, prepared.get(), relabel);
   }
+  return true;
 }
 
 const ProcedureFlavor kVGraph{

@@ -23,7 +23,7 @@ constexpr int kLevelScaleGiven = 1;
 struct DeclaredInGpl {
   std::vector<std::string> names;
   std::string sourceVariable;
-  bool hasUserSourceId = false;
+  std::string userSourceId;
   // The GPL has a SOURCE it does not own, or several: it is left alone.
   bool leaveUnchanged = false;
 
@@ -47,9 +47,8 @@ std::string FirstQuoted(const std::string& line) {
 
 // False when scanning must stop: the GPL keeps its own sources.
 bool ScanSourceLine(const std::string& line, DeclaredInGpl& declared) {
-  if (declared.hasUserSourceId || !Contains(line, "userSource")) return false;
-  // The id itself matters only when the chart loop binds sources by name.
-  if (Contains(line, "\"")) declared.hasUserSourceId = true;
+  if (!declared.userSourceId.empty() || !Contains(line, "userSource")) return false;
+  if (Contains(line, "\"")) declared.userSourceId = FirstQuoted(line);
   std::size_t start = line.find("SOURCE:") + std::string("SOURCE:").size();
   std::size_t equals = line.find('=', start);
   if (equals != std::string::npos) declared.sourceVariable = line.substr(start, equals - start);
@@ -110,7 +109,7 @@ void GraphSpec::AddGplDeclarations(GGraphDataSet* dataSet) {
   if (declared.leaveUnchanged) return;
   std::string added;
   bool hasColumns = !dataSet->GetVariables().empty() || !dataSet->GetStatistics().empty();
-  if (!declared.hasUserSourceId && hasColumns) {
+  if (declared.userSourceId.empty() && hasColumns) {
     const std::string& name = dataSet->GetSourceNameUtf8();
     added += "\n  SOURCE:" + declared.sourceVariable + "=userSource(id(\"" + (name.empty() ? kUnnamedDataSet : name) +
              "\"))";

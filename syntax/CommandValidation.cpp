@@ -44,8 +44,8 @@ bool ValidateCommand(GGraphSettings& settings) {
   }
   TemplateMappingCompletion completion(settings);
   for (GraphSpec* spec : settings.GetGraphSpecs()) {
-    bool valid = spec->GetSourceKind() == VIZTEMPLATE ? CompleteTemplateSpec(*spec, completion)
-                                                      : SetsAreAggregated(settings);
+    bool valid =
+        spec->GetSourceKind() == VIZTEMPLATE ? CompleteTemplateSpec(*spec, completion) : SetsAreAggregated(settings);
     if (!valid) return false;
   }
   return true;

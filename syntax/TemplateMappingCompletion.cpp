@@ -72,7 +72,9 @@ bool TemplateMappingCompletion::FindDataSet(VizVariableMapping& mapping, GGraphD
   const auto& unaggregated = settings_.GetUnaggregatedDataSets();
   const auto& aggregated = settings_.GetAggregatedDataSets();
   if (mapping.dataSetName.empty()) {
-    found = !unaggregated.empty() ? unaggregated.front().get() : !aggregated.empty() ? aggregated.front().get() : nullptr;
+    found = !unaggregated.empty() ? unaggregated.front().get()
+            : !aggregated.empty() ? aggregated.front().get()
+                                  : nullptr;
     if (found) mapping.dataSetName = found->GetSourceNameUtf8();
     return true;
   }

@@ -32,6 +32,11 @@ TEST(ValidationMessages, EndTheCommandWithoutCharts) {
        "GGRAPH /GRAPHDATASET NAME=g VARIABLES=trt\n"
        "  /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(categories=trt[DATASET='h'])).\n",
        "The specified dataset h does not exist."},
+      {"data map without a key",
+       "GGRAPH /GRAPHDATASET NAME=g VARIABLES=trt\n"
+       "  /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=trt))"
+       " VIZMAP='world.smz'[LOCATION=LOCAL TYPE=DATA].\n",
+       "A map must be specified..."},
   };
   for (const Case& c : cases) {
     CommandRun run = RunCommands(c.commands, options);

@@ -18,6 +18,7 @@
 #include "driver/ApplyStatistic.h"
 #include "driver/CompleteChart.h"
 #include "driver/ResultFormat.h"
+#include "engine/text/LocalCodePage.h"
 #include "model/GGraphStatistic.h"
 #include "model/RelabelString.h"
 #include "model/VariableResolver.h"
@@ -31,6 +32,7 @@ namespace {
 // (DOLLAR10.2, "Sales"), 2 cost (F8.1, "Cost"), 3 name (A12, nominal, "ann"
 // Ann), 4 when (a date), 5 plain (format type 16), 6 w, 7 r2 (nominal, 2
 // Second South, 4 West), 8 q1 ("Tea"), 9 q2 ("Coffee").
+// 10 town (A8, nominal, "\xF6l" labelled "\xC5sa": Latin-1 bytes).
 // Sets: $cs, the categories of region and r2; $dq, q1 and q2 counting 1.
 void FillDictionary(TestDataSource& data) {
   data.AddNumeric("region").Level(kLevelNominal).ValueLabel(1, "North").ValueLabel(2, "South").ValueLabel(3, {});
@@ -43,12 +45,14 @@ void FillDictionary(TestDataSource& data) {
   data.AddNumeric("r2").Level(kLevelNominal).ValueLabel(2, "Second South").ValueLabel(4, "West");
   data.AddNumeric("q1").Level(kLevelNominal).Label("Tea");
   data.AddNumeric("q2").Level(kLevelNominal).Label("Coffee");
+  data.AddString("town", 8).Level(kLevelNominal).ValueLabel("\xF6l", "\xC5sa");
   data.AddSet({"$cs", VariableSet::kCategories, "Regions", {"region", "r2"}, ""});
   data.AddSet({"$dq", VariableSet::kDichotomies, "Drinks", {"q1", "q2"}, "1"});
 }
 
 constexpr int kColumnName = 3;
 constexpr int kColumnWeight = 6;
+constexpr int kColumnTown = 10;
 
 // The GGRAPH command of one data set and one inline chart.
 std::string Command(const std::string& dataSet, const std::string& gpl, const std::string& specOptions = "") {
@@ -161,7 +165,7 @@ std::string Statistic(const XVariable& variable) {
 // ---------------------------------------------------------------------------
 // The document as a whole.
 
-TEST(CompleteChartDocument, DescribesTheDocumentFromTheSpecification) {
+TEST(CompleteChartDocument, DescribesTheDocumentFromItsGraphSpec) {
   CompletedChart chart(Command("NAME='g' VARIABLES=region CSVFILE='a.csv'", Gpl({"region"}),
                                "LABEL='Sales by region' EDITABLE=NO TEMPLATE=['a.sgt' 'b.sgt'] "
                                "INLINETEMPLATE=['<one/>' '<two/>']"));
@@ -312,6 +316,23 @@ TEST(CompleteChartStatistics, ShowTheDataValuesOfCaseValuesInPlaceOfTheirCodes) 
   EXPECT_EQ(column.getLabel().toUTF8(), "Case Value name");
   EXPECT_EQ(Statistic(column), "none");
   EXPECT_EQ(Relabels(column), "'1'=ann '1'=Ann '2'=bob '3'= ");
+}
+
+// Value texts come in the local code page, labels already in UTF-8: each is
+// converted once.
+TEST(CompleteChartStatistics, ShowValuesAndLabelsOfAnotherCodePageInUtf8) {
+  struct Latin1 {
+    Latin1() { SetLocalCodePage("ISO-8859-1"); }
+    ~Latin1() { SetLocalCodePage(""); }
+  } latin1;
+  CompletedChart chart(Command("NAME='g' VARIABLES=CASEVALUE(town) town", Gpl({"CASEVALUE_town", "town:cat"})));
+  ASSERT_TRUE(chart.accepted);
+  VariableResolver town;
+  ASSERT_TRUE(town.resolveVariable(&chart.data, "town"));
+  chart.relabel.AddRelabel(1, TextCells("\xF6l", 8).data(), kColumnTown, &town);
+  ASSERT_TRUE(chart.Complete());
+  EXPECT_EQ(Relabels(chart.Variable("CASEVALUE_town")), "'1'=\xC3\xB6l '1'=\xC3\x85sa");
+  EXPECT_EQ(Relabels(chart.Variable("town")), "'\xC3\xB6l'=\xC3\x85sa");
 }
 
 TEST(CompleteChartStatistics, DescribeTheEndsOfErrorBars) {

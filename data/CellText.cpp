@@ -1,0 +1,31 @@
+#include "data/CellText.h"
+
+#include "ChartString.h"
+#include "OBS.h"
+#include "VEXA_Variable.h"
+
+namespace {
+constexpr int kSignificantDigits = 16;
+}  // namespace
+
+std::string StringCellText(const OBS* cell, int width) {
+  std::string text(cell->text, static_cast<std::size_t>(width < 0 ? 0 : width));
+  const std::size_t lastShown = text.find_last_not_of(' ');
+  if (text.size() >= 2 && lastShown != std::string::npos) text.erase(lastShown + 1);
+  return text;
+}
+
+bool IsBlankStringValue(const std::string& text) { return text.empty() || text == " "; }
+
+std::string NumberText(double value) { return ChartString().assignDouble(value, kSignificantDigits).toUTF8(); }
+
+int StringWidth(const VEXA_Variable& variable) {
+  // Never past the value's own cells, whatever the format says.
+  const int width = FormatWidth(variable.GetFormatEx());
+  return variable.GetType() > 0 && width > variable.GetType() ? variable.GetType() : width;
+}
+
+std::string ValueText(const VEXA_Variable& variable, const OBS* cell) {
+  if (variable.GetType() == 0) return NumberText(cell->number);
+  return StringCellText(cell, StringWidth(variable));
+}
