@@ -45,7 +45,8 @@ std::vector<std::string> Output(const CommandRun& run) {
       if (item["type"] == "splitChange") out.push_back("split");
       if (item["type"] != "table") continue;
       std::string table = item["title"].get<std::string>() + ":";
-      for (const json& row : item["rows"]) table += " " + row["label"].get<std::string>() + "=" + row["cells"][0].dump();
+      for (const json& row : item["rows"])
+        table += " " + row["label"].get<std::string>() + "=" + row["cells"][0].dump();
       out.push_back(table);
     }
   }

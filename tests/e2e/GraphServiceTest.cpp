@@ -8,12 +8,14 @@
 
 namespace {
 
-// x with the user-missing value 9, a string, and grp splitting the file after
-// the second case.
+// x with the user-missing value 9, a string, grp splitting the file after
+// the second case, and the set $ab of the categories of a and b.
 const char* kSchema = R"({"fields": [{"name": "x", "type": "number", "missingValues": [{"value": "9"}]},
-  {"name": "name", "type": "string", "width": 3}, {"name": "grp", "type": "integer"}],
-  "splitVariables": ["grp"]})";
-const char* kCases = "x,name,grp\n1,a,1\n9,b,1\n3,c,2\n";
+  {"name": "name", "type": "string", "width": 3}, {"name": "grp", "type": "integer"},
+  {"name": "a", "type": "integer"}, {"name": "b", "type": "integer"}],
+  "splitVariables": ["grp"],
+  "multipleResponseSets": [{"name": "$ab", "type": "categories", "label": "AB", "variables": ["a", "b"]}]})";
+const char* kCases = "x,name,grp,a,b\n1,a,1,1,2\n9,b,1,2,1\n3,c,2,1,1\n";
 
 class GraphService : public ::testing::Test {
  protected:
@@ -36,12 +38,13 @@ std::vector<std::string> MessageTexts(const CommandRun& run) {
 const char* kBlock = "BEGIN GRAPHSRV\n{\"chart\": \"bar\",\n\n x\n}\nEND GRAPHSRV\n";
 
 TEST_F(GraphService, SendsOneDocumentPerSplitGroupWithTheBlockAsOptions) {
-  CommandRun run = Run(std::string("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x name /GRAPHSPEC SOURCE=INLINE.\n") +
-                       kBlock);
+  CommandRun run =
+      Run(std::string("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x name /GRAPHSPEC SOURCE=INLINE.\n") + kBlock);
   EXPECT_TRUE(MessageTexts(run).empty());
   auto documents = ItemsOfType(run, "graphService");
   ASSERT_EQ(documents.size(), 2u);
-  const nlohmann::json variables = nlohmann::json::parse(R"([{"name": "x", "index": 0}, {"name": "name", "index": 1}])");
+  const nlohmann::json variables =
+      nlohmann::json::parse(R"([{"name": "x", "index": 0}, {"name": "name", "index": 1}])");
   for (const auto& document : documents) {
     // The blank line stays an empty line, the one-character lines stay whole,
     // and the closing line adds its own line feed.
@@ -57,7 +60,8 @@ TEST_F(GraphService, SendsOneDocumentPerSplitGroupWithTheBlockAsOptions) {
 
 TEST_F(GraphService, ReportsMissingValuesWhateverReportMissingSays) {
   CommandRun run = Run(std::string("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x REPORTMISSING=NO "
-                                   "/GRAPHSPEC SOURCE=INLINE.\n") + kBlock);
+                                   "/GRAPHSPEC SOURCE=INLINE.\n") +
+                       kBlock);
   auto documents = ItemsOfType(run, "graphService");
   ASSERT_EQ(documents.size(), 2u);
   EXPECT_EQ(documents[0]["data"]["sources"][0]["rows"], 2) << "the case with the user-missing 9 is kept";
@@ -65,7 +69,8 @@ TEST_F(GraphService, ReportsMissingValuesWhateverReportMissingSays) {
 
 TEST_F(GraphService, SendsTheLastDataSetsGroupsAndTellsWhenThereIsNone) {
   CommandRun none = Run(std::string("VGRAPH /GRAPHSPEC SOURCE=INLINE.\n") + kBlock);
-  EXPECT_EQ(MessageTexts(none), std::vector<std::string>{"At least one dataset should be available for graph service."});
+  EXPECT_EQ(MessageTexts(none),
+            std::vector<std::string>{"At least one dataset should be available for graph service."});
   EXPECT_TRUE(ItemsOfType(none, "graphService").empty());
 
   CommandRun two = Run(std::string("VGRAPH /GRAPHDATASET NAME=\"first\" VARIABLES=x /GRAPHDATASET NAME=\"last\" "
@@ -76,9 +81,25 @@ TEST_F(GraphService, SendsTheLastDataSetsGroupsAndTellsWhenThereIsNone) {
   for (const auto& document : documents) EXPECT_EQ(document["source"], "last");
 }
 
+// A set goes by an empty name and the index of the last single variable
+// handed over before it in the spec, -1 when there was none yet.
+TEST_F(GraphService, HandsASetOverWithTheIndexOfTheLastSingleVariableBeforeIt) {
+  CommandRun run =
+      Run(std::string("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=$ab x COUNT() /GRAPHSPEC SOURCE=INLINE.\n") + kBlock);
+  EXPECT_TRUE(MessageTexts(run).empty());
+  auto documents = ItemsOfType(run, "graphService");
+  ASSERT_EQ(documents.size(), 2u);
+  EXPECT_EQ(documents[0]["variables"],
+            nlohmann::json::parse(R"([{"name": "", "index": -1}, {"name": "x", "index": 0}])"));
+  EXPECT_EQ(documents[1]["variables"],
+            nlohmann::json::parse(R"([{"name": "", "index": 0}, {"name": "x", "index": 0}])"));
+}
+
+// Blank chart options give the service no document to send.
 TEST_F(GraphService, ABlankBlockSendsNothing) {
-  CommandRun run = Run("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x /GRAPHSPEC SOURCE=INLINE.\n"
-                       "BEGIN GRAPHSRV\n  \nEND GRAPHSRV\n");
+  CommandRun run =
+      Run("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x /GRAPHSPEC SOURCE=INLINE.\n"
+          "BEGIN GRAPHSRV\n  \nEND GRAPHSRV\n");
   EXPECT_TRUE(MessageTexts(run).empty());
   EXPECT_TRUE(ItemsOfType(run, "graphService").empty());
 }
