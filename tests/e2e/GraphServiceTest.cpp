@@ -95,6 +95,13 @@ TEST_F(GraphService, HandsASetOverWithTheIndexOfTheLastSingleVariableBeforeIt) {
             nlohmann::json::parse(R"([{"name": "", "index": 0}, {"name": "x", "index": 0}])"));
 }
 
+TEST_F(GraphService, RefusesASetWithoutASummaryFunction) {
+  CommandRun run = Run(std::string("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=$ab x /GRAPHSPEC SOURCE=INLINE.\n") + kBlock);
+  EXPECT_EQ(MessageTexts(run),
+            std::vector<std::string>{"An aggregation function must be specified when using multiple response sets."});
+  EXPECT_TRUE(ItemsOfType(run, "graphService").empty());
+}
+
 // Blank chart options give the service no document to send.
 TEST_F(GraphService, ABlankBlockSendsNothing) {
   CommandRun run =
