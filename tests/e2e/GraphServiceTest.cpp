@@ -95,6 +95,14 @@ TEST_F(GraphService, HandsASetOverWithTheIndexOfTheLastSingleVariableBeforeIt) {
             nlohmann::json::parse(R"([{"name": "", "index": 0}, {"name": "x", "index": 0}])"));
 }
 
+TEST_F(GraphService, TakesARepeatedSourceAndPassesOverAnEmptyGraphSpec) {
+  CommandRun run = Run(std::string("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x /GRAPHSPEC SOURCE=INLINE SOURCE=INLINE "
+                                   "/GRAPHSPEC.\n") +
+                       kBlock);
+  EXPECT_EQ(MessageTexts(run), std::vector<std::string>{"Incomplete subCmd GRAPHSPEC."});
+  EXPECT_EQ(ItemsOfType(run, "graphService").size(), 2u) << "one spec, two split groups";
+}
+
 TEST_F(GraphService, RefusesASetWithoutASummaryFunction) {
   CommandRun run = Run(std::string("VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=$ab x /GRAPHSPEC SOURCE=INLINE.\n") + kBlock);
   EXPECT_EQ(MessageTexts(run),
