@@ -15,13 +15,14 @@ using nlohmann::json;
 
 // x: 0, 5, 10 and a system-missing value; same: all 3; none: no valid value;
 // name: a string; w weighs the cases; grp splits the file after case 2 when
-// the split is asked for.
+// the split is asked for; $xs is a set of the categories of x and same.
 const char* kCases = "x,same,none,name,w,grp\n0,3,,a,1,1\n5,3,,b,2,1\n10,3,,c,2,2\n,3,,d,1,2\n";
 
 std::string Schema(const std::string& extra) {
   return R"({"fields": [{"name": "x", "type": "number"}, {"name": "same", "type": "number"},
     {"name": "none", "type": "number"}, {"name": "name", "type": "string", "width": 4},
-    {"name": "w", "type": "number"}, {"name": "grp", "type": "integer"}], "weightVariable": "w")" +
+    {"name": "w", "type": "number"}, {"name": "grp", "type": "integer"}], "weightVariable": "w",
+    "multipleResponseSets": [{"name": "$xs", "type": "categories", "label": "XS", "variables": ["x", "same"]}])" +
          extra + "}";
 }
 
@@ -61,9 +62,10 @@ std::vector<std::string> MessageTexts(const CommandRun& run) {
 
 TEST_F(Binning, WritesATableForEveryNumericVariableOfEveryDataSet) {
   CommandRun run = Run("GGRAPH /GRAPHDATASET NAME=\"a\" VARIABLES=x same name /GRAPHDATASET NAME=\"b\" "
-                       "VARIABLES=none /GRAPHSPEC SOURCE=BINS(2).\n");
+                       "VARIABLES=none /GRAPHDATASET NAME=\"c\" VARIABLES=$xs COUNT() /GRAPHSPEC SOURCE=BINS(2).\n");
   EXPECT_TRUE(MessageTexts(run).empty());
-  // The string and the case number make no table; the weight of each data set does.
+  // The string, the case number and the set make no table; the weight of each
+  // unaggregated data set does.
   const std::vector<std::string> expected = {
       "x: min=0.0 max=10.0 width=5.025 numBins=2.0 0=2.0 1=1.0",
       "same: min=3.0 max=3.0 width=0.0 numBins=1.0 0=4.0",

@@ -103,7 +103,7 @@ TEST(BinningTable, DividesTheRangeIntoEqualBinsAndCountsTheValues) {
   }
 }
 
-TEST(BinningTable, WritesNothingForStringsSetsAndTheCaseNumber) {
+TEST(BinningTable, WritesNothingForStringsAndTheCaseNumber) {
   Binning binning;
   EXPECT_TRUE(binning.Items("name", 2).empty());
   GGraphVariable caseNumber(SYSVAR_CASENUM, nullptr);
