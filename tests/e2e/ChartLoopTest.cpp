@@ -104,21 +104,24 @@ TEST_F(ChartLoop, SplitOutputSendsOneChartPerGroupForEverySpecification) {
   }
 }
 
-// A GPL subtitle stays on every group's chart; a chart from a VizML file
-// always shows the group.
+// A GPL subtitle stays on every group's chart, a template chart gets none; a
+// chart from a VizML file always shows the group. Without a label the
+// document's own description starts the group's.
 TEST_F(ChartLoop, TheGroupSubtitleReplacesNoSubtitleOfTheChartsOwnExceptInVizml) {
   files_.Write("chart.xml",
                "<visualization><userSource id=\"ds1\"/><subtitle>Own</subtitle><element type=\"point\"/></visualization>");
   CommandRun run = Run(std::string("GGRAPH ") + kSplitDataSet +
-                       " /GRAPHSPEC SOURCE=INLINE /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml').\n"
+                       " /GRAPHSPEC SOURCE=INLINE /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml')"
+                       " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=gender y=sales)).\n"
                        "BEGIN GPL\nSOURCE: s = userSource(id(\"ds1\"))\nGUIDE: text.subtitle(label(\"Own\"))\n"
                        "ELEMENT: point(position(x*y))\nEND GPL\n");
   auto charts = Charts(run);
-  ASSERT_EQ(charts.size(), 4u) << run.listing;
-  EXPECT_EQ(charts[0]["subtitle"], "Own");
-  EXPECT_EQ(charts[1]["subtitle"], "Own");
-  EXPECT_EQ(charts[2]["subtitle"], "Gender: 1");
-  EXPECT_EQ(charts[3]["subtitle"], "Gender: 2");
+  ASSERT_EQ(charts.size(), 6u) << run.listing;
+  const std::vector<std::string> subtitles = {"Own", "Own", "Gender: 1", "Gender: 2", "", ""};
+  for (std::size_t i = 0; i < charts.size(); ++i) {
+    EXPECT_EQ(charts[i]["subtitle"], subtitles[i]) << i;
+    EXPECT_EQ(charts[i]["description"], i % 2 == 0 ? "Graph ; gender = 1" : "Graph ; gender = 2") << i;
+  }
 }
 
 // The first bound data set decides between split and merged output; every
