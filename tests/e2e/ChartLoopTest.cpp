@@ -74,8 +74,10 @@ TEST_F(ChartLoop, AnUnknownUserSourceEndsTheBindingAtItsPlace) {
     bool sent;
   };
   for (const Case& c : {Case{{"ds1", "ds2"}, true}, Case{{"ds2", "ds1"}, false}}) {
-    CommandRun run = Run("GGRAPH /GRAPHDATASET NAME=\"ds1\" DATASET=\"plain\" VARIABLES=x"
-                         " /GRAPHSPEC SOURCE=INLINE.\n" + Gpl(c.sources));
+    CommandRun run =
+        Run("GGRAPH /GRAPHDATASET NAME=\"ds1\" DATASET=\"plain\" VARIABLES=x"
+            " /GRAPHSPEC SOURCE=INLINE.\n" +
+            Gpl(c.sources));
     EXPECT_EQ(Messages(run), std::vector<json>{MissingDataSet("ds2")}) << c.sources[0];
     auto charts = Charts(run);
     ASSERT_EQ(charts.size(), c.sent ? 1u : 0u) << c.sources[0] << "\n" << run.listing;
@@ -108,8 +110,9 @@ TEST_F(ChartLoop, SplitOutputSendsOneChartPerGroupForEverySpecification) {
 // chart from a VizML file always shows the group. Without a label the
 // document's own description starts the group's.
 TEST_F(ChartLoop, TheGroupSubtitleReplacesNoSubtitleOfTheChartsOwnExceptInVizml) {
-  files_.Write("chart.xml",
-               "<visualization><userSource id=\"ds1\"/><subtitle>Own</subtitle><element type=\"point\"/></visualization>");
+  files_.Write(
+      "chart.xml",
+      "<visualization><userSource id=\"ds1\"/><subtitle>Own</subtitle><element type=\"point\"/></visualization>");
   CommandRun run = Run(std::string("GGRAPH ") + kSplitDataSet +
                        " /GRAPHSPEC SOURCE=INLINE /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml')"
                        " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=gender y=sales)).\n"
@@ -134,9 +137,9 @@ TEST_F(ChartLoop, MixedSplitStatesAreReportedAndTheFirstDataSetDecides) {
   };
   for (const Case& c : {Case{{"ds1", "p"}, 1, 2}, Case{{"p", "ds1"}, 1, 1}, Case{{"ds1", "p", "q"}, 2, 2},
                         Case{{"p", "q", "ds1"}, 1, 1}}) {
-    CommandRun run = Run(std::string("GGRAPH ") + kSplitDataSet + kPlainDataSet +
-                         " /GRAPHDATASET NAME=\"q\" DATASET=\"plain\" VARIABLES=x /GRAPHSPEC SOURCE=INLINE.\n" +
-                         Gpl(c.sources));
+    CommandRun run =
+        Run(std::string("GGRAPH ") + kSplitDataSet + kPlainDataSet +
+            " /GRAPHDATASET NAME=\"q\" DATASET=\"plain\" VARIABLES=x /GRAPHSPEC SOURCE=INLINE.\n" + Gpl(c.sources));
     std::vector<json> mixing(c.messages,
                              Error("Can not mix graph data sets if one graph data set has a split file active."));
     std::string sources = c.sources[0] + "," + c.sources[1];
@@ -150,11 +153,11 @@ TEST_F(ChartLoop, MixedSplitStatesAreReportedAndTheFirstDataSetDecides) {
 TEST_F(ChartLoop, UnsplitDataSetsAreMergedIntoOneTableForTheirChartOnly) {
   options_.dataPath.clear();
   options_.dataSets.push_back({"other", files_.Write("other.csv", "y\n5\n6\n7\n")});
-  CommandRun run = Run(
-      "GGRAPH /GRAPHDATASET NAME=\"a\" DATASET=\"plain\" VARIABLES=x"
-      " /GRAPHDATASET NAME=\"b\" DATASET=\"other\" VARIABLES=y"
-      " /GRAPHSPEC SOURCE=INLINE /GRAPHSPEC SOURCE=INLINE.\n" +
-      Gpl({"a", "b"}) + Gpl({"a"}));
+  CommandRun run =
+      Run("GGRAPH /GRAPHDATASET NAME=\"a\" DATASET=\"plain\" VARIABLES=x"
+          " /GRAPHDATASET NAME=\"b\" DATASET=\"other\" VARIABLES=y"
+          " /GRAPHSPEC SOURCE=INLINE /GRAPHSPEC SOURCE=INLINE.\n" +
+          Gpl({"a", "b"}) + Gpl({"a"}));
   auto charts = Charts(run);
   ASSERT_EQ(charts.size(), 2u) << run.listing;
   EXPECT_TRUE(Messages(run).empty()) << run.listing;
