@@ -74,8 +74,10 @@ TEST_F(ChartLoop, AnUnknownUserSourceEndsTheBindingAtItsPlace) {
     bool sent;
   };
   for (const Case& c : {Case{{"ds1", "ds2"}, true}, Case{{"ds2", "ds1"}, false}}) {
-    CommandRun run = Run("GGRAPH /GRAPHDATASET NAME=\"ds1\" DATASET=\"plain\" VARIABLES=x"
-                         " /GRAPHSPEC SOURCE=INLINE.\n" + Gpl(c.sources));
+    CommandRun run =
+        Run("GGRAPH /GRAPHDATASET NAME=\"ds1\" DATASET=\"plain\" VARIABLES=x"
+            " /GRAPHSPEC SOURCE=INLINE.\n" +
+            Gpl(c.sources));
     EXPECT_EQ(Messages(run), std::vector<json>{MissingDataSet("ds2")}) << c.sources[0];
     auto charts = Charts(run);
     ASSERT_EQ(charts.size(), c.sent ? 1u : 0u) << c.sources[0] << "\n" << run.listing;
@@ -104,21 +106,25 @@ TEST_F(ChartLoop, SplitOutputSendsOneChartPerGroupForEverySpecification) {
   }
 }
 
-// A GPL subtitle stays on every group's chart; a chart from a VizML file
-// always shows the group.
+// A GPL subtitle stays on every group's chart, a template chart gets none; a
+// chart from a VizML file always shows the group. Without a label the
+// document's own description starts the group's.
 TEST_F(ChartLoop, TheGroupSubtitleReplacesNoSubtitleOfTheChartsOwnExceptInVizml) {
-  files_.Write("chart.xml",
-               "<visualization><userSource id=\"ds1\"/><subtitle>Own</subtitle><element type=\"point\"/></visualization>");
+  files_.Write(
+      "chart.xml",
+      "<visualization><userSource id=\"ds1\"/><subtitle>Own</subtitle><element type=\"point\"/></visualization>");
   CommandRun run = Run(std::string("GGRAPH ") + kSplitDataSet +
-                       " /GRAPHSPEC SOURCE=INLINE /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml').\n"
+                       " /GRAPHSPEC SOURCE=INLINE /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml')"
+                       " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=gender y=sales)).\n"
                        "BEGIN GPL\nSOURCE: s = userSource(id(\"ds1\"))\nGUIDE: text.subtitle(label(\"Own\"))\n"
                        "ELEMENT: point(position(x*y))\nEND GPL\n");
   auto charts = Charts(run);
-  ASSERT_EQ(charts.size(), 4u) << run.listing;
-  EXPECT_EQ(charts[0]["subtitle"], "Own");
-  EXPECT_EQ(charts[1]["subtitle"], "Own");
-  EXPECT_EQ(charts[2]["subtitle"], "Gender: 1");
-  EXPECT_EQ(charts[3]["subtitle"], "Gender: 2");
+  ASSERT_EQ(charts.size(), 6u) << run.listing;
+  const std::vector<std::string> subtitles = {"Own", "Own", "Gender: 1", "Gender: 2", "", ""};
+  for (std::size_t i = 0; i < charts.size(); ++i) {
+    EXPECT_EQ(charts[i]["subtitle"], subtitles[i]) << i;
+    EXPECT_EQ(charts[i]["description"], i % 2 == 0 ? "Graph ; gender = 1" : "Graph ; gender = 2") << i;
+  }
 }
 
 // The first bound data set decides between split and merged output; every
@@ -131,9 +137,9 @@ TEST_F(ChartLoop, MixedSplitStatesAreReportedAndTheFirstDataSetDecides) {
   };
   for (const Case& c : {Case{{"ds1", "p"}, 1, 2}, Case{{"p", "ds1"}, 1, 1}, Case{{"ds1", "p", "q"}, 2, 2},
                         Case{{"p", "q", "ds1"}, 1, 1}}) {
-    CommandRun run = Run(std::string("GGRAPH ") + kSplitDataSet + kPlainDataSet +
-                         " /GRAPHDATASET NAME=\"q\" DATASET=\"plain\" VARIABLES=x /GRAPHSPEC SOURCE=INLINE.\n" +
-                         Gpl(c.sources));
+    CommandRun run =
+        Run(std::string("GGRAPH ") + kSplitDataSet + kPlainDataSet +
+            " /GRAPHDATASET NAME=\"q\" DATASET=\"plain\" VARIABLES=x /GRAPHSPEC SOURCE=INLINE.\n" + Gpl(c.sources));
     std::vector<json> mixing(c.messages,
                              Error("Can not mix graph data sets if one graph data set has a split file active."));
     std::string sources = c.sources[0] + "," + c.sources[1];
@@ -147,11 +153,11 @@ TEST_F(ChartLoop, MixedSplitStatesAreReportedAndTheFirstDataSetDecides) {
 TEST_F(ChartLoop, UnsplitDataSetsAreMergedIntoOneTableForTheirChartOnly) {
   options_.dataPath.clear();
   options_.dataSets.push_back({"other", files_.Write("other.csv", "y\n5\n6\n7\n")});
-  CommandRun run = Run(
-      "GGRAPH /GRAPHDATASET NAME=\"a\" DATASET=\"plain\" VARIABLES=x"
-      " /GRAPHDATASET NAME=\"b\" DATASET=\"other\" VARIABLES=y"
-      " /GRAPHSPEC SOURCE=INLINE /GRAPHSPEC SOURCE=INLINE.\n" +
-      Gpl({"a", "b"}) + Gpl({"a"}));
+  CommandRun run =
+      Run("GGRAPH /GRAPHDATASET NAME=\"a\" DATASET=\"plain\" VARIABLES=x"
+          " /GRAPHDATASET NAME=\"b\" DATASET=\"other\" VARIABLES=y"
+          " /GRAPHSPEC SOURCE=INLINE /GRAPHSPEC SOURCE=INLINE.\n" +
+          Gpl({"a", "b"}) + Gpl({"a"}));
   auto charts = Charts(run);
   ASSERT_EQ(charts.size(), 2u) << run.listing;
   EXPECT_TRUE(Messages(run).empty()) << run.listing;

@@ -61,8 +61,8 @@ TEST_F(ChartSources, EachFileKindIsReportedWhenUnreadableAndTheNextSpecification
            Case{"IMAGEFILE('none.png')", "none.png", "IMAGEFILE('image.png')", "image"},
            Case{"PMMLFILE('none.xml')", "none.xml", "PMMLFILE('a.xml')", "modelMessage"},
        }) {
-    CommandRun run = Run(std::string("GGRAPH /GRAPHSPEC SOURCE=") + c.missing + " /GRAPHSPEC SOURCE=" + c.readable +
-                         ".\n");
+    CommandRun run =
+        Run(std::string("GGRAPH /GRAPHSPEC SOURCE=") + c.missing + " /GRAPHSPEC SOURCE=" + c.readable + ".\n");
     auto items = ProcedureItems(run);
     ASSERT_EQ(items.size(), 2u) << c.readable << "\n" << run.listing;
     EXPECT_EQ(items[0], NoAccess(c.missingFile)) << c.missing;
@@ -71,9 +71,9 @@ TEST_F(ChartSources, EachFileKindIsReportedWhenUnreadableAndTheNextSpecification
 }
 
 TEST_F(ChartSources, FileChartsCarryTheirFilesContent) {
-  CommandRun run = Run(
-      "GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml')"
-      " /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') /GRAPHSPEC SOURCE=IMAGEFILE('image.png').\n");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml')"
+          " /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') /GRAPHSPEC SOURCE=IMAGEFILE('image.png').\n");
   auto items = ProcedureItems(run);
   ASSERT_EQ(items.size(), 4u) << run.listing;
   EXPECT_EQ(items[0]["kind"], "gpl");
@@ -87,9 +87,9 @@ TEST_F(ChartSources, FileChartsCarryTheirFilesContent) {
 }
 
 TEST_F(ChartSources, AJsonTemplateIsSentWithTheGeoJsonFilesThatCanBeRead) {
-  CommandRun run = Run(
-      "GGRAPH /GRAPHSPEC SOURCE=VIZJSONTEMPLATE('template.json') SOURCE=GEOJSONFILE('a.geojson')"
-      " SOURCE=GEOJSONFILE('b.geojson') SOURCE=GEOJSONFILE('c.geojson').\n");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=VIZJSONTEMPLATE('template.json') SOURCE=GEOJSONFILE('a.geojson')"
+          " SOURCE=GEOJSONFILE('b.geojson') SOURCE=GEOJSONFILE('c.geojson').\n");
   auto items = ProcedureItems(run);
   ASSERT_EQ(items.size(), 2u) << run.listing;
   EXPECT_EQ(items[0], NoAccess("b.geojson"));
@@ -129,10 +129,10 @@ TEST_F(ChartSources, ModelFilesAreSentWithTheirContentNumbers) {
 }
 
 TEST_F(ChartSources, SelfSentOutputIsDescribedByItsLabelOrByGraph) {
-  CommandRun run = Run(
-      "GGRAPH /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') LABEL='Sales'"
-      " /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') /GRAPHSPEC SOURCE=IMAGEFILE('image.png')"
-      " /GRAPHSPEC SOURCE=PMMLFILE('a.xml').\n");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') LABEL='Sales'"
+          " /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') /GRAPHSPEC SOURCE=IMAGEFILE('image.png')"
+          " /GRAPHSPEC SOURCE=PMMLFILE('a.xml').\n");
   auto items = ProcedureItems(run);
   ASSERT_EQ(items.size(), 4u) << run.listing;
   EXPECT_EQ(items[0]["description"], "Sales");
@@ -142,10 +142,10 @@ TEST_F(ChartSources, SelfSentOutputIsDescribedByItsLabelOrByGraph) {
 }
 
 TEST_F(ChartSources, ATemplateChartIsConvertedOrSilentlySkipped) {
-  CommandRun run = Run(
-      "GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Nowhere'[LOCATION=LOCAL] MAPPING(x=a y=b))"
-      " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
-      " VIZSTYLESHEET='Default'[LOCATION=LOCAL].\n");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Nowhere'[LOCATION=LOCAL] MAPPING(x=a y=b))"
+          " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
+          " VIZSTYLESHEET='Default'[LOCATION=LOCAL].\n");
   auto items = ProcedureItems(run);
   ASSERT_EQ(items.size(), 1u) << run.listing;
   EXPECT_EQ(items[0]["kind"], "vizml");
@@ -185,10 +185,10 @@ TEST_F(ChartSources, ATemplateChartCarriesItsDataAndReferenceMaps) {
   files_.Write("regions.map.json", "{\"map\": \"regions\"}");
   std::filesystem::create_directories(files_.Path("maps"));
   files_.Write("maps/world.map.json", "{\"map\": \"world\"}");
-  CommandRun run = Run(
-      "GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
-      " VIZMAP='regions.map.json'[LOCATION=FILE TYPE=DATA MAPKEY='id' SHOWALLFEATURES=YES]"
-      " VIZMAP='world'[LOCATION='maps' TYPE=REFERENCE].\n");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
+          " VIZMAP='regions.map.json'[LOCATION=FILE TYPE=DATA MAPKEY='id' SHOWALLFEATURES=YES]"
+          " VIZMAP='world'[LOCATION='maps' TYPE=REFERENCE].\n");
   auto charts = ItemsOfType(run, "chart");
   ASSERT_EQ(charts.size(), 1u) << run.listing;
   EXPECT_EQ(charts[0]["dataMap"]["content"], "{\"map\": \"regions\"}");
@@ -197,9 +197,9 @@ TEST_F(ChartSources, ATemplateChartCarriesItsDataAndReferenceMaps) {
 }
 
 TEST_F(ChartSources, AStyleSheetIsConvertedForFileCharts) {
-  CommandRun run = Run(
-      "GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') VIZSTYLESHEET='Default'[LOCATION=LOCAL]"
-      " /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') VIZSTYLESHEET='Missing'[LOCATION=LOCAL].\n");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') VIZSTYLESHEET='Default'[LOCATION=LOCAL]"
+          " /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') VIZSTYLESHEET='Missing'[LOCATION=LOCAL].\n");
   auto charts = ItemsOfType(run, "chart");
   ASSERT_EQ(charts.size(), 2u) << run.listing;
   EXPECT_EQ(charts[0]["styleSheet"]["name"], "Default");
@@ -231,10 +231,10 @@ TEST_F(ChartSources, ChartOptionsReachInlineChartsWithColourPositionsNotNumbers)
 }
 
 TEST_F(ChartSources, ChartOptionsNeverTouchFileOrTemplateCharts) {
-  CommandRun run = Run(
-      std::string("GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml')"
-                  " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))") +
-      kAllOptions);
+  CommandRun run =
+      Run(std::string("GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml')"
+                      " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))") +
+          kAllOptions);
   auto charts = ItemsOfType(run, "chart");
   ASSERT_EQ(charts.size(), 3u) << run.listing;
   for (const json& chart : charts) {

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <numeric>
 #include <regex>
 #include <sstream>
 
@@ -90,9 +90,15 @@ std::vector<std::string> ExampleFiles() {
 
 // How many charts each example sends; a new example must join this table.
 const std::map<std::string, std::size_t> kChartCounts = {
-    {"bar-means-error-bars.sps", 1}, {"clustered-bars.sps", 1}, {"filtered.sps", 1},
-    {"gpl-file.sps", 5},             {"histogram.sps", 1},      {"multiple-response.sps", 1},
-    {"scatter-fit-line.sps", 1},     {"several-statistics.sps", 1}, {"split-by-month.sps", 5},
+    {"bar-means-error-bars.sps", 1},
+    {"clustered-bars.sps", 1},
+    {"filtered.sps", 1},
+    {"gpl-file.sps", 5},
+    {"histogram.sps", 1},
+    {"multiple-response.sps", 1},
+    {"scatter-fit-line.sps", 1},
+    {"several-statistics.sps", 1},
+    {"split-by-month.sps", 5},
     {"template.sps", 1},
 };
 
@@ -174,8 +180,8 @@ TEST(Examples, CountsAreWeightedAndFiltered) {
 TEST(Examples, SplitDataGivesOneChartPerMonth) {
   const std::vector<std::string> months = {"May", "June", "July", "August", "September"};
   const std::vector<int> rows = {26, 9, 26, 26, 29};
-  for (const auto& [file, label] : {std::pair{"split-by-month.sps", "Ozone and temperature"},
-                                    std::pair{"gpl-file.sps", "Daily ozone"}}) {
+  for (const auto& [file, label] :
+       {std::pair{"split-by-month.sps", "Ozone and temperature"}, std::pair{"gpl-file.sps", "Daily ozone"}}) {
     auto charts = Charts(RunExample(file));
     ASSERT_EQ(charts.size(), months.size()) << file;
     for (std::size_t i = 0; i < charts.size(); ++i) {
@@ -198,8 +204,7 @@ TEST(Examples, CaseChartsReadOneRowPerPatient) {
   json histogram = OnlyChart("histogram.sps");
   EXPECT_EQ(ColumnNames(histogram), (std::vector<std::string>{"age", "$CASENUM"}));
   EXPECT_EQ(Source(histogram)["rows"], 418);
-  EXPECT_NE(histogram["gpl"].get<std::string>().find("SOURCE:s=userSource(id(\"graphdataset\"))"),
-            std::string::npos);
+  EXPECT_NE(histogram["gpl"].get<std::string>().find("SOURCE:s=userSource(id(\"graphdataset\"))"), std::string::npos);
   EXPECT_EQ(Variable(histogram, "age")["label"], "Age in years");
 
   json scatter = OnlyChart("scatter-fit-line.sps");
@@ -232,9 +237,9 @@ TEST(Examples, SeveralStatisticsBecomeOneSeriesEach) {
   ASSERT_EQ(values.size(), expected.size());
   for (std::size_t i = 0; i < values.size(); ++i) EXPECT_NEAR(values[i], expected[i], 1e-5) << i;
   EXPECT_EQ(Variable(chart, "value")["label"], "Serum cholesterol (mg/dl)");
-  EXPECT_EQ(Variable(chart, "statistic")["relabels"],
-            json::parse(R"([{"value": 0, "byIndex": true, "label": "Mean"},
-                            {"value": 1, "byIndex": true, "label": "Median"}])"));
+  const json byIndex = json::parse(R"([{"value": 0, "byIndex": true, "label": "Mean"},
+                                       {"value": 1, "byIndex": true, "label": "Median"}])");
+  EXPECT_EQ(Variable(chart, "statistic")["relabels"], byIndex);
 }
 
 // The template's mappings reach the data: the mean age per stage and sex, with
