@@ -66,8 +66,7 @@ bool BindAndSend(XDocument& document, const GraphSpec& spec, PreparedDataSets* p
   return true;
 }
 
-bool ProduceCompleteAndSend(ProcedureRun& run, GraphSpec& spec, PreparedDataSets* prepared,
-                            RelabelString& relabel) {
+bool ProduceCompleteAndSend(ProcedureRun& run, GraphSpec& spec, PreparedDataSets* prepared, RelabelString& relabel) {
   std::unique_ptr<XDocument> document = ProduceChart(run, spec, prepared);
   if (!document || !document->implementationExists()) return true;
   CompleteChart().Complete(document.get(), run.settings, spec, &run.dictionary, relabel);

@@ -2,9 +2,7 @@
 
 #include "syntax/SyntaxMessages.h"
 
-void ReportFileNoAccess(const std::string& file) {
-  ReportTemplate("File ^1 has no access...", {file}, kLevelWarning);
-}
+void ReportFileNoAccess(const std::string& file) { ReportTemplate("File ^1 has no access...", {file}, kLevelWarning); }
 
 void ReportMissingGraphDataSet(const std::string& sourceName) {
   ReportTemplate("A graph specification refers to graph data set ^1, but graph data set ^2 does not exist.",

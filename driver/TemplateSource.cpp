@@ -57,9 +57,9 @@ void AddMapping(XViZTemplate& chartTemplate, const VizVariableMapping& mapping) 
     labelSetNames.push_back(value.labelSetName);
   }
   chartTemplate.addVariable(mapping.slotName, mapping.variableName, mapping.categorical, mapping.labelSetName,
-                            mapping.dataSetName, mapping.hasFormat ? &mapping.format : nullptr,
-                            mapping.variableLabel, MappingType(mapping), mapping.setName, mapping.isWeight,
-                            &mapping.countedValue, mapping.useCategoryLabels, names, labels, labelSetNames);
+                            mapping.dataSetName, mapping.hasFormat ? &mapping.format : nullptr, mapping.variableLabel,
+                            MappingType(mapping), mapping.setName, mapping.isWeight, &mapping.countedValue,
+                            mapping.useCategoryLabels, names, labels, labelSetNames);
 }
 
 void SetTemplate(XViZTemplate& chartTemplate, const GraphSpec& spec) {

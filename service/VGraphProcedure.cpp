@@ -2,8 +2,14 @@
 
 #include "BpObject.h"
 #include "EngineServices.h"
+#include "driver/GraphDataReading.h"
 #include "driver/ProcedureFlavor.h"
+#include "driver/ProcedureRun.h"
+#include "model/GGraphSettings.h"
+#include "model/RelabelString.h"
+#include "service/GraphServiceDocument.h"
 #include "service/VGraphGrammar.h"
+#include "spec/GraphSpec.h"
 
 namespace {
 
@@ -15,8 +21,18 @@ bool OnThinClient() {
   return false;
 }
 
-// The graph-service documents arrive with chart completion.
-bool ProduceServiceDocuments(ProcedureRun&) { return true; }
+// Reads every graph data set once, then sends the documents of the inline
+// specs in command order. Without valid cases the procedure ends at once.
+bool ProduceServiceDocuments(ProcedureRun& run) {
+  RelabelString relabel;
+  bool noValidCases = false;
+  std::unique_ptr<PreparedDataSets> prepared = ReadGraphData(run, relabel, noValidCases);
+  if (noValidCases) return false;
+  for (GraphSpec* spec : run.settings.GetGraphSpecs()) {
+    if (spec->GetSourceKind() == INLINE) SendGraphServiceDocument(run, *spec, prepared.get(), relabel);
+  }
+  return true;
+}
 
 const ProcedureFlavor kVGraph{
     "VGraph", VGraphTitle, "VGRAPH", VGraphGrammar, true, OnThinClient, ProduceServiceDocuments, nullptr,

@@ -29,6 +29,12 @@ bool IsBinCount(const TokenInfoObj* token) {
 
 bool StoreBinCount(GraphSpecReader& reader, const TokenInfoObj* value) {
   if (!IsBinCount(value)) return ReportUnknownToken(reader.tokens.Name(), SubcommandTokens::Text(value));
+  // Binning divides the range by the count: fewer than one bin has no meaning.
+  if (value->getInteger() < 1) {
+    ReportTemplate("SubCmd ^1. The bin count of BINS must be at least 1, not ^2.",
+                   {reader.tokens.Name(), SubcommandTokens::Text(value)}, kLevelError);
+    return false;
+  }
   reader.spec->SetBinCount(static_cast<std::int32_t>(value->getInteger()));
   reader.spec->SetSourceKind(BINS);
   return true;

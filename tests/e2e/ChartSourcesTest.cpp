@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/data/DataFiles.h"
 #include "tests/support/RunCommands.h"
 
@@ -59,8 +61,8 @@ TEST_F(ChartSources, EachFileKindIsReportedWhenUnreadableAndTheNextSpecification
            Case{"IMAGEFILE('none.png')", "none.png", "IMAGEFILE('image.png')", "image"},
            Case{"PMMLFILE('none.xml')", "none.xml", "PMMLFILE('a.xml')", "modelMessage"},
        }) {
-    CommandRun run = Run(std::string("GGRAPH /GRAPHSPEC SOURCE=") + c.missing + " /GRAPHSPEC SOURCE=" + c.readable +
-                         ".\n");
+    CommandRun run =
+        Run(std::string("GGRAPH /GRAPHSPEC SOURCE=") + c.missing + " /GRAPHSPEC SOURCE=" + c.readable + ".\n");
     auto items = ProcedureItems(run);
     ASSERT_EQ(items.size(), 2u) << c.readable << "\n" << run.listing;
     EXPECT_EQ(items[0], NoAccess(c.missingFile)) << c.missing;
@@ -69,9 +71,9 @@ TEST_F(ChartSources, EachFileKindIsReportedWhenUnreadableAndTheNextSpecification
 }
 
 TEST_F(ChartSources, FileChartsCarryTheirFilesContent) {
-  CommandRun run = Run(
-      "GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml')"
-      " /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') /GRAPHSPEC SOURCE=IMAGEFILE('image.png').\n");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml')"
+          " /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') /GRAPHSPEC SOURCE=IMAGEFILE('image.png').\n");
   auto items = ProcedureItems(run);
   ASSERT_EQ(items.size(), 4u) << run.listing;
   EXPECT_EQ(items[0]["kind"], "gpl");
@@ -85,9 +87,9 @@ TEST_F(ChartSources, FileChartsCarryTheirFilesContent) {
 }
 
 TEST_F(ChartSources, AJsonTemplateIsSentWithTheGeoJsonFilesThatCanBeRead) {
-  CommandRun run = Run(
-      "GGRAPH /GRAPHSPEC SOURCE=VIZJSONTEMPLATE('template.json') SOURCE=GEOJSONFILE('a.geojson')"
-      " SOURCE=GEOJSONFILE('b.geojson') SOURCE=GEOJSONFILE('c.geojson').\n");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=VIZJSONTEMPLATE('template.json') SOURCE=GEOJSONFILE('a.geojson')"
+          " SOURCE=GEOJSONFILE('b.geojson') SOURCE=GEOJSONFILE('c.geojson').\n");
   auto items = ProcedureItems(run);
   ASSERT_EQ(items.size(), 2u) << run.listing;
   EXPECT_EQ(items[0], NoAccess("b.geojson"));
@@ -127,10 +129,10 @@ TEST_F(ChartSources, ModelFilesAreSentWithTheirContentNumbers) {
 }
 
 TEST_F(ChartSources, SelfSentOutputIsDescribedByItsLabelOrByGraph) {
-  CommandRun run = Run(
-      "GGRAPH /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') LABEL='Sales'"
-      " /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') /GRAPHSPEC SOURCE=IMAGEFILE('image.png')"
-      " /GRAPHSPEC SOURCE=PMMLFILE('a.xml').\n");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') LABEL='Sales'"
+          " /GRAPHSPEC SOURCE=VIZJSONFILE('chart.json') /GRAPHSPEC SOURCE=IMAGEFILE('image.png')"
+          " /GRAPHSPEC SOURCE=PMMLFILE('a.xml').\n");
   auto items = ProcedureItems(run);
   ASSERT_EQ(items.size(), 4u) << run.listing;
   EXPECT_EQ(items[0]["description"], "Sales");
@@ -140,10 +142,10 @@ TEST_F(ChartSources, SelfSentOutputIsDescribedByItsLabelOrByGraph) {
 }
 
 TEST_F(ChartSources, ATemplateChartIsConvertedOrSilentlySkipped) {
-  CommandRun run = Run(
-      "GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Nowhere'[LOCATION=LOCAL] MAPPING(x=a y=b))"
-      " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
-      " VIZSTYLESHEET='Default'[LOCATION=LOCAL].\n");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Nowhere'[LOCATION=LOCAL] MAPPING(x=a y=b))"
+          " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
+          " VIZSTYLESHEET='Default'[LOCATION=LOCAL].\n");
   auto items = ProcedureItems(run);
   ASSERT_EQ(items.size(), 1u) << run.listing;
   EXPECT_EQ(items[0]["kind"], "vizml");
@@ -177,10 +179,27 @@ TEST_F(ChartSources, ATemplateReceivesAWeightMappingPerWeightedDataSet) {
     EXPECT_NE(declaration.find(attribute), std::string::npos) << attribute << " in " << declaration;
 }
 
+// A data map named as a file is read by the module, a map in a folder comes
+// from the template; both reach the document with the template's map names.
+TEST_F(ChartSources, ATemplateChartCarriesItsDataAndReferenceMaps) {
+  files_.Write("regions.map.json", "{\"map\": \"regions\"}");
+  std::filesystem::create_directories(files_.Path("maps"));
+  files_.Write("maps/world.map.json", "{\"map\": \"world\"}");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
+          " VIZMAP='regions.map.json'[LOCATION=FILE TYPE=DATA MAPKEY='id' SHOWALLFEATURES=YES]"
+          " VIZMAP='world'[LOCATION='maps' TYPE=REFERENCE].\n");
+  auto charts = ItemsOfType(run, "chart");
+  ASSERT_EQ(charts.size(), 1u) << run.listing;
+  EXPECT_EQ(charts[0]["dataMap"]["content"], "{\"map\": \"regions\"}");
+  EXPECT_EQ(charts[0]["referenceMap"], json({{"name", "world"}, {"content", "{\"map\": \"world\"}"}}));
+  EXPECT_NE(charts[0]["document"].get<std::string>().find("key=\"id\""), std::string::npos) << charts[0]["document"];
+}
+
 TEST_F(ChartSources, AStyleSheetIsConvertedForFileCharts) {
-  CommandRun run = Run(
-      "GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') VIZSTYLESHEET='Default'[LOCATION=LOCAL]"
-      " /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') VIZSTYLESHEET='Missing'[LOCATION=LOCAL].\n");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') VIZSTYLESHEET='Default'[LOCATION=LOCAL]"
+          " /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') VIZSTYLESHEET='Missing'[LOCATION=LOCAL].\n");
   auto charts = ItemsOfType(run, "chart");
   ASSERT_EQ(charts.size(), 2u) << run.listing;
   EXPECT_EQ(charts[0]["styleSheet"]["name"], "Default");
@@ -212,10 +231,10 @@ TEST_F(ChartSources, ChartOptionsReachInlineChartsWithColourPositionsNotNumbers)
 }
 
 TEST_F(ChartSources, ChartOptionsNeverTouchFileOrTemplateCharts) {
-  CommandRun run = Run(
-      std::string("GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml')"
-                  " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))") +
-      kAllOptions);
+  CommandRun run =
+      Run(std::string("GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') /GRAPHSPEC SOURCE=VIZMLFILE('chart.xml')"
+                      " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))") +
+          kAllOptions);
   auto charts = ItemsOfType(run, "chart");
   ASSERT_EQ(charts.size(), 3u) << run.listing;
   for (const json& chart : charts) {

@@ -43,4 +43,13 @@ TEST(Cli, ListingShowsTheProcedureAndDebugLines) {
   EXPECT_NE(result.output.find("Starting GGraph Procedure"), std::string::npos);
 }
 
+TEST(Cli, VGraphRunsOnlyWithTheThinClientFlag) {
+  std::string file = WriteTemp("service.sps", "VGRAPH /GRAPHSPEC SOURCE=INLINE.\nBEGIN GRAPHSRV\n{}\nEND GRAPHSRV\n");
+  const std::string notSupported = "The VGRAPH procedure is not supported on this version of VEXA Statistics.";
+  EXPECT_NE(RunCli("run " + file).output.find(notSupported), std::string::npos);
+  CliResult served = RunCli("run " + file + " --thin-client");
+  EXPECT_EQ(served.output.find(notSupported), std::string::npos) << served.output;
+  EXPECT_NE(served.output.find("At least one dataset should be available for graph service."), std::string::npos);
+}
+
 }  // namespace

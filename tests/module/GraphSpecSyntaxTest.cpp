@@ -41,6 +41,9 @@ Messages EqualSign(const std::string& keyword) { return {{3, "SubCmd GRAPHSPEC. 
 Messages Unbalanced(const std::string& source) {
   return {{3, "Unbalanced parentheses in effect, parameter " + source + ", subcommand GRAPHSPEC ..."}};
 }
+Messages TooFewBins(const std::string& count) {
+  return {{3, "SubCmd GRAPHSPEC. The bin count of BINS must be at least 1, not " + count + "."}};
+}
 const Messages kIncomplete = {{2, "Incomplete subCmd GRAPHSPEC."}};
 const Messages kViolin = {{3, "Paneling not supported for Violin plots"}};
 
@@ -70,6 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedCase{"SOURCE=GPLFILE", kIncomplete},
                       RejectedCase{"SOURCE=BINS(many)", Unknown("many")},
                       RejectedCase{"SOURCE=BINS(2.5)", Unknown("2.5")},
+                      RejectedCase{"SOURCE=BINS(0)", TooFewBins("0")},
+                      RejectedCase{"SOURCE=BINS(-3)", TooFewBins("-3")},
                       RejectedCase{"SOURCE=VIZTEMPLATE NAME='Bar'", Unknown("NAME")},
                       RejectedCase{"SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] NAME='Pie')", Duplicate("NAME")},
                       RejectedCase{"SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] LOCATION=FILE)",

@@ -1,0 +1,55 @@
+#include "service/GraphServiceDocument.h"
+
+#include <string>
+#include <vector>
+
+#include "ChartString.h"
+#include "FacSTDictionary.h"
+#include "VarDataProcessor.h"
+#include "XGraphService.h"
+#include "XUtility.h"
+#include "data/GGraphDataSet.h"
+#include "driver/CompleteChart.h"
+#include "driver/PreparedDataSets.h"
+#include "driver/ProcedureRun.h"
+#include "service/ServiceVariables.h"
+#include "spec/GraphSpec.h"
+#include "syntax/SyntaxMessages.h"
+
+namespace {
+
+ChartString FromUtf8(const std::string& text) {
+  ChartString converted;
+  converted.assignUTF8(text);
+  return converted;
+}
+
+// One document per split group, each with that group's table.
+void SendPerSplitGroup(XGraphService& service, GGraphDataSet& dataSet) {
+  int lastSingleIndex = kNoSingleIndex;
+  dataSet.ResetDataCursor();
+  while (VarDataProcessor* table = dataSet.getData()) {
+    const std::vector<std::string> sources = table->GetSourceNames();
+    const std::string source = sources.empty() ? std::string() : sources.front();
+    if (!sources.empty()) service.SetDataHandle(FromUtf8(source), FromUtf8(dataSet.GetDataSetHandle()));
+    service.SetChartData(table);
+    service.createDocument(source);
+    AddServiceVariables(service, dataSet, lastSingleIndex);
+    service.sendChartOptions();
+  }
+}
+
+}  // namespace
+
+void SendGraphServiceDocument(ProcedureRun& run, GraphSpec& spec, PreparedDataSets* prepared, RelabelString& relabel) {
+  XGraphService service;
+  service.setChartOptions(spec.GetServiceText());
+  service.SetDescription(XUtility::ChartStringFromOLANG(run.dictionary.LookUp("Graph")));
+  if (!service.implementationExists()) return;
+  CompleteChart().Complete(&service, run.settings, spec, &run.dictionary, relabel);
+  if (!prepared || prepared->DataSets().empty()) {
+    ReportText("At least one dataset should be available for graph service.", kLevelError);
+    return;
+  }
+  SendPerSplitGroup(service, *prepared->DataSets().back());
+}
