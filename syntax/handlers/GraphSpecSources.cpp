@@ -27,11 +27,20 @@ bool IsBinCount(const TokenInfoObj* token) {
          token->getInteger() <= std::numeric_limits<std::int32_t>::max();
 }
 
+// Every bin is a counter and a row of the binning table: a count beyond this
+// would exhaust memory long before the table could be read.
+constexpr std::int64_t kMostBins = 1'000'000;
+
 bool StoreBinCount(GraphSpecReader& reader, const TokenInfoObj* value) {
   if (!IsBinCount(value)) return ReportUnknownToken(reader.tokens.Name(), SubcommandTokens::Text(value));
   // Binning divides the range by the count: fewer than one bin has no meaning.
   if (value->getInteger() < 1) {
     ReportTemplate("SubCmd ^1. The bin count of BINS must be at least 1, not ^2.",
+                   {reader.tokens.Name(), SubcommandTokens::Text(value)}, kLevelError);
+    return false;
+  }
+  if (value->getInteger() > kMostBins) {
+    ReportTemplate("SubCmd ^1. The bin count of BINS must be at most 1000000, not ^2.",
                    {reader.tokens.Name(), SubcommandTokens::Text(value)}, kLevelError);
     return false;
   }

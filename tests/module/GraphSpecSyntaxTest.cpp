@@ -44,6 +44,9 @@ Messages Unbalanced(const std::string& source) {
 Messages TooFewBins(const std::string& count) {
   return {{3, "SubCmd GRAPHSPEC. The bin count of BINS must be at least 1, not " + count + "."}};
 }
+Messages TooManyBins(const std::string& count) {
+  return {{3, "SubCmd GRAPHSPEC. The bin count of BINS must be at most 1000000, not " + count + "."}};
+}
 const Messages kIncomplete = {{2, "Incomplete subCmd GRAPHSPEC."}};
 const Messages kViolin = {{3, "Paneling not supported for Violin plots"}};
 
@@ -75,6 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedCase{"SOURCE=BINS(2.5)", Unknown("2.5")},
                       RejectedCase{"SOURCE=BINS(0)", TooFewBins("0")},
                       RejectedCase{"SOURCE=BINS(-3)", TooFewBins("-3")},
+                      RejectedCase{"SOURCE=BINS(1000001)", TooManyBins("1000001")},
+                      RejectedCase{"SOURCE=BINS(2147483647)", TooManyBins("2147483647")},
                       RejectedCase{"SOURCE=VIZTEMPLATE NAME='Bar'", Unknown("NAME")},
                       RejectedCase{"SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] NAME='Pie')", Duplicate("NAME")},
                       RejectedCase{"SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] LOCATION=FILE)",
@@ -171,6 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
         SourceCase{"SOURCE=IMAGEFILE('p.png')", IMAGEFILE, &GraphSpec::GetImageFile, "p.png"},
         SourceCase{"SOURCE=PMMLFILE('a.xml,b.xml')", PMMLFILE, &GraphSpec::GetPmmlFile, "a.xml,b.xml"},
         SourceCase{"SOURCE=bins(20)", BINS, [](const GraphSpec& s) { return std::to_string(s.GetBinCount()); }, "20"},
+        SourceCase{"SOURCE=BINS(1000000)", BINS, [](const GraphSpec& s) { return std::to_string(s.GetBinCount()); }, "1000000"},
         SourceCase{"SOURCE=VIZJSONTEMPLATE('t.json') SOURCE=GEOJSONFILE('a.json') SOURCE=GEOJSONFILE('b.json')",
                    VIZJSONTEMPLATE, [](const GraphSpec& s) { return s.GetVizJsonTemplateFile() + ":" + GeoJsonFiles(s); },
                    "t.json:a.json;b.json;"},
