@@ -67,7 +67,8 @@ TEST_F(ChartLoop, AUserSourceWithoutAnyDataSetEndsTheChartLoop) {
   EXPECT_TRUE(Charts(run).empty());
 }
 
-// Only the data sets bound before the first unknown source reach the chart.
+// Only the data sets bound before the first unknown source reach the chart;
+// the next specification still runs.
 TEST_F(ChartLoop, AnUnknownUserSourceEndsTheBindingAtItsPlace) {
   struct Case {
     std::vector<std::string> sources;
@@ -76,11 +77,12 @@ TEST_F(ChartLoop, AnUnknownUserSourceEndsTheBindingAtItsPlace) {
   for (const Case& c : {Case{{"ds1", "ds2"}, true}, Case{{"ds2", "ds1"}, false}}) {
     CommandRun run =
         Run("GGRAPH /GRAPHDATASET NAME=\"ds1\" DATASET=\"plain\" VARIABLES=x"
-            " /GRAPHSPEC SOURCE=INLINE.\n" +
-            Gpl(c.sources));
+            " /GRAPHSPEC SOURCE=INLINE LABEL='first' /GRAPHSPEC SOURCE=INLINE LABEL='next'.\n" +
+            Gpl(c.sources) + Gpl({"ds1"}));
     EXPECT_EQ(Messages(run), std::vector<json>{MissingDataSet("ds2")}) << c.sources[0];
     auto charts = Charts(run);
-    ASSERT_EQ(charts.size(), c.sent ? 1u : 0u) << c.sources[0] << "\n" << run.listing;
+    ASSERT_EQ(charts.size(), c.sent ? 2u : 1u) << c.sources[0] << "\n" << run.listing;
+    EXPECT_EQ(charts.back()["description"], "next");
     if (!c.sent) continue;
     EXPECT_EQ(charts[0]["data"]["sources"].size(), 1u);
     EXPECT_EQ(charts[0]["data"]["sources"][0]["name"], "ds1");
