@@ -6,7 +6,7 @@ class PreparedDataSets;
 class XDocument;
 struct ProcedureRun;
 
-// Turns one graph specification's source into output. Gives the chart
+// Turns the source of one GRAPHSPEC into output. Gives the chart
 // document that the chart loop completes, binds and sends (inline GPL, GPL and
 // VizML files, visualization templates), or null: the source sent its own
 // output (JSON charts, images, model files), wrote binning tables, or could

@@ -68,7 +68,7 @@ TEST_F(ChartLoop, AUserSourceWithoutAnyDataSetEndsTheChartLoop) {
 }
 
 // Only the data sets bound before the first unknown source reach the chart;
-// the next specification still runs.
+// the next GRAPHSPEC still runs.
 TEST_F(ChartLoop, AnUnknownUserSourceEndsTheBindingAtItsPlace) {
   struct Case {
     std::vector<std::string> sources;
@@ -89,9 +89,9 @@ TEST_F(ChartLoop, AnUnknownUserSourceEndsTheBindingAtItsPlace) {
   }
 }
 
-// Each specification over the split data set starts again at the first group;
+// Each GRAPHSPEC over the split data set starts again at the first group;
 // the groups describe and subtitle their charts.
-TEST_F(ChartLoop, SplitOutputSendsOneChartPerGroupForEverySpecification) {
+TEST_F(ChartLoop, SplitOutputSendsOneChartPerGroupForEveryGraphSpec) {
   CommandRun run = Run(std::string("GGRAPH ") + kSplitDataSet +
                        " /GRAPHSPEC SOURCE=INLINE LABEL='Sales' /GRAPHSPEC SOURCE=INLINE LABEL='Sales'.\n" +
                        Gpl({"ds1"}) + Gpl({"ds1"}));

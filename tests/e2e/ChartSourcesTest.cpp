@@ -46,7 +46,7 @@ std::vector<json> ProcedureItems(const CommandRun& run) {
   return procedures[0]["items"].get<std::vector<json>>();
 }
 
-TEST_F(ChartSources, EachFileKindIsReportedWhenUnreadableAndTheNextSpecificationStillRuns) {
+TEST_F(ChartSources, EachFileKindIsReportedWhenUnreadableAndTheNextGraphSpecStillRuns) {
   struct Case {
     const char* missing;
     const char* missingFile;
