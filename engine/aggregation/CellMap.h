@@ -32,7 +32,8 @@ class CellMap {
   int FindCell(const int* codes) const;
 
   int CellCount() const { return cells_; }
-  const int* CodesOf(int cell) const { return &codes_[static_cast<std::size_t>(cell) * dimensions_]; }
+  // data() + offset: a cube without break variables holds no codes at all.
+  const int* CodesOf(int cell) const { return codes_.data() + static_cast<std::size_t>(cell) * dimensions_; }
 
  private:
   // With one dimension (or none: code 0) the cells follow the codes.
