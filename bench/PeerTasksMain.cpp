@@ -1,8 +1,8 @@
 // Runs the peer benchmarks' group-by tasks through the aggregation library and
 // prints the harness's lines: peer threads task rep seconds nrow_result checksum.
-//   ggraph_peer_tasks [--column-reads] CSV REPS
-// Loads CSV the way --data does (the line "load"), then runs every task REPS
-// times over the loaded cases. --column-reads adds, per task, "read_<task>":
+//   ggraph_peer_tasks [--column-reads] CSV REPS [TASKS]
+// Loads CSV the way --data does (the line "load"), then runs every task (or
+// those of TASKS, e.g. "ab", for profiling one) REPS times over the loaded cases. --column-reads adds, per task, "read_<task>":
 // the time to read the task's columns once from memory.
 
 #include <algorithm>
@@ -71,10 +71,11 @@ int main(int argc, char** argv) {
     ++first;
   }
   if (argc - first < 2) {
-    std::fprintf(stderr, "usage: ggraph_peer_tasks [--column-reads] CSV REPS\n");
+    std::fprintf(stderr, "usage: ggraph_peer_tasks [--column-reads] CSV REPS [TASKS]\n");
     return 2;
   }
   const int reps = std::atoi(argv[first + 1]);
+  const char* tasks = argc - first > 2 ? argv[first + 2] : kTasks;
 
   const auto loadStart = std::chrono::steady_clock::now();
   LoadedData loaded = LoadDataFile(argv[first], argv[first]);
@@ -91,7 +92,7 @@ int main(int argc, char** argv) {
   DataSourceView source(loaded.data, false);
   double sink = 0;
   for (int rep = 1; rep <= reps; ++rep) {
-    for (const char* task = kTasks; *task; ++task) {
+    for (const char* task = tasks; *task; ++task) {
       data.dictionary.SetWeight(*task == 'f' ? weight : -1);
       const GroupByResult result = RunGroupByTask(*task, source);
       const char name[2] = {*task, 0};

@@ -29,7 +29,7 @@ class CategoryCoder {
       const auto whole = static_cast<std::int64_t>(value);
       if (static_cast<double>(whole) == value) {
         int& code = dense_[whole - kDenseLow];
-        if (code < 0) code = AddNumber(value);
+        if (code < 0) code = AddNumber(value + 0.0);  // -0 is 0
         return code;
       }
     }

@@ -61,7 +61,7 @@ void CubePart::BuildEntries(const CaseBatch& batch) {
     if (slot < 0) {
       std::fill(codes, codes + n, -1);
     } else {
-      coders_[d].CodeRows(batch.slots[slot], n, keep_.data(), codes);
+      coders_[d].CodeRows(batch.slots[slot], n, layout_.weightSlot >= 0 ? keep_.data() : nullptr, codes);
     }
   }
   if (layout_.hasSets) {

@@ -7,6 +7,7 @@
 
 DimensionCoder::DimensionCoder(const CategoryDimension& dimension) : dimension_(dimension) {
   coder_.Bind(dimension.TextCells());
+  Clear();
 }
 
 void DimensionCoder::CodeRows(const ColumnView& view, int rows, const std::uint8_t* keep, int* codes) {
@@ -14,28 +15,45 @@ void DimensionCoder::CodeRows(const ColumnView& view, int rows, const std::uint8
     std::fill(codes, codes + rows, -1);
     return;
   }
-  int known = static_cast<int>(mapped_.size());
-  if (coder_.TextCells() == 0 && view.stride == 1) {  // the usual case, kept tight
-    const OBS* cells = view.cells;
-    for (int i = 0; i < rows; ++i) {
-      const int code = coder_.CodeNumber(cells[i].number);
-      if (code >= known) {
-        NoteCode(&cells[i]);
-        ++known;
-      }
-      codes[i] = keep[i] ? mapped_[code] : -1;
-    }
-    return;
+  if (coder_.TextCells() == 0 && view.stride == 1) {
+    CodeNumbers(view.cells, rows, codes);
+  } else {
+    for (int i = 0; i < rows; ++i) codes[i] = CodeSlowly(view.Row(i));
   }
+  if (keep != nullptr)
+    for (int i = 0; i < rows; ++i) codes[i] = keep[i] ? codes[i] : -1;
+}
+
+// The usual case, kept tight: a first pass finds each value's slot in the
+// direct table (the compiler vectorises it), a second reads the codes.
+void DimensionCoder::CodeNumbers(const OBS* cells, int rows, int* codes) {
+  int slots[CaseBatch::kRows];
   for (int i = 0; i < rows; ++i) {
-    const OBS* cell = view.Row(i);
-    const int code = coder_.Code(cell);
-    if (code >= known) {
-      NoteCode(cell);
-      ++known;
-    }
-    codes[i] = keep[i] ? mapped_[code] : -1;
+    const double value = cells[i].number;
+    const bool inRange = value >= kDirectLow && value < kDirectHigh;
+    const int whole = static_cast<int>(inRange ? value : kDirectLow);
+    slots[i] = inRange && static_cast<double>(whole) == value ? whole - kDirectLow + 1 : 0;
   }
+  const int* direct = direct_.data();
+  for (int i = 0; i < rows; ++i) {
+    const int code = direct[slots[i]];
+    codes[i] = code != kUnseen ? code : CodeNumberSlowly(&cells[i]);
+  }
+}
+
+// A value the direct table does not know yet (or cannot hold).
+int DimensionCoder::CodeNumberSlowly(const OBS* cell) {
+  const int code = CodeSlowly(cell);
+  const double value = cell->number;
+  if (value >= kDirectLow && value < kDirectHigh && value == static_cast<int>(value))
+    direct_[static_cast<int>(value) - kDirectLow + 1] = code;
+  return code;
+}
+
+int DimensionCoder::CodeSlowly(const OBS* cell) {
+  const int code = coder_.Code(cell);
+  if (code >= static_cast<int>(mapped_.size())) NoteCode(cell);
+  return mapped_[code];
 }
 
 // A new code: left out when it stands for a missing value that is excluded.
@@ -99,4 +117,5 @@ int DimensionCoder::CodesSoFar() const {
 void DimensionCoder::Clear() {
   coder_.Clear();
   mapped_.clear();
+  direct_.assign(coder_.TextCells() == 0 && !dimension_.IsSet() ? kDirectHigh - kDirectLow + 1 : 0, kUnseen);
 }

@@ -20,7 +20,8 @@ class DimensionCoder {
  public:
   explicit DimensionCoder(const CategoryDimension& dimension);
 
-  // A single variable: each kept row's code, or -1 when the row is left out.
+  // A single variable: each kept row's code, or -1 when the row is left out;
+  // `keep` null keeps every row.
   void CodeRows(const ColumnView& view, int rows, const std::uint8_t* keep, int* codes);
   // A set: the categories that row `row` enters (empty: none).
   void CodeSetRow(const std::vector<ColumnView>& memberViews, int row, std::vector<CodeCount>& out);
@@ -31,6 +32,15 @@ class DimensionCoder {
   void Clear();
 
  private:
+  // Whole numbers in [kDirectLow, kDirectHigh), the usual category values,
+  // find their code in one table lookup: slot 0 stands for every other value.
+  static constexpr int kDirectLow = -1024;
+  static constexpr int kDirectHigh = 8192;
+  static constexpr int kUnseen = -2;
+
+  void CodeNumbers(const OBS* cells, int rows, int* codes);
+  int CodeNumberSlowly(const OBS* cell);
+  int CodeSlowly(const OBS* cell);
   void NoteCode(const OBS* cell);
   void CodeCategoryMembers(const std::vector<ColumnView>& memberViews, int row, std::vector<CodeCount>& out);
   void CodeDichotomyMembers(const std::vector<ColumnView>& memberViews, int row,
@@ -39,5 +49,6 @@ class DimensionCoder {
   const CategoryDimension& dimension_;
   CategoryCoder coder_;
   std::vector<int> mapped_;  // single variable: per code, the code or -1 for a left-out value
+  std::vector<int> direct_;  // per slot of a whole number, its mapped code or kUnseen
   std::vector<OBS> padded_;  // a set member's text widened to the dimension's cells
 };

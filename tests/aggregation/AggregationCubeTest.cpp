@@ -372,6 +372,22 @@ TEST(LargeCubes, SparseCellsAndBrokenRunsMatchADirectTally) {
   }
 }
 
+// Whole numbers inside and just outside the range looked up by table, -0,
+// fractions and missing values, over many batches: the codes the table
+// remembers must agree with the first batch's, a user-missing value included.
+TEST(LargeCubes, CategoryValuesAtTheEdgesOfTheLookupTable) {
+  const std::vector<double> cycle = {-1025, -1024, -0.0, 0, 8191, 8192, 9, 2.5, M, 1e15};
+  std::vector<double> a;
+  for (int i = 0; i < 50000; ++i) a.push_back(cycle[(i * 7) % cycle.size()]);
+  MemoryDataSource source;
+  const int ca = source.AddNumeric("a", a);
+  source.Variable(ca).AddMissing(9);
+  const int each = 5000;
+  const std::map<std::string, double> expected = {{"-1025", each}, {"-1024", each}, {"0", 2 * each}, {"8191", each},
+                                                   {"8192", each},  {"2.5", each},   {"1e+15", each}};
+  EXPECT_EQ(FirstResults(CountBy(source, {new AggregationVariable(ca, "a")}).groups[0]), expected);
+}
+
 // Past its table's limit the index moves to a hash map and keeps every number.
 TEST(PairIndex, KeepsNumbersWhenTheTableGivesWayToAHashMap) {
   PairIndex index;
