@@ -35,5 +35,8 @@ int ColumnCatalog::WeightColumn() const {
 std::string ColumnCatalog::NameOf(int column) const {
   const VEXA_DataSource* dictionary = access_ ? access_->CaseDictionary() : nullptr;
   const VEXA_Variable* variable = dictionary ? dictionary->GetVariable(column) : nullptr;
-  return variable ? variable->GetName() : "#" + std::to_string(column);
+  if (variable) return variable->GetName();
+  std::string name = "#";
+  name += std::to_string(column);
+  return name;
 }
