@@ -27,13 +27,17 @@ struct Moments {
   double max = -std::numeric_limits<double>::infinity();
 
   void Add(double x, double w) {
+    AddSums(x, w);
+    if (x < min) min = x;
+    if (x > max) max = x;
+  }
+  // Add without the smallest and largest value, when no statistic asks for them.
+  void AddSums(double x, double w) {
     if (shift != shift) shift = x;
     const double d = x - shift;
     weight += w;
     sum += w * d;
     sumSquares += w * d * d;
-    if (x < min) min = x;
-    if (x > max) max = x;
   }
 
   // Adds the values that `other` holds, moved to this shift.

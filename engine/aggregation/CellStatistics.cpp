@@ -118,6 +118,10 @@ ChannelKind ChannelOf(int summaryStatistic) {
   return ChannelKind::kNone;
 }
 
+bool NeedsExtremes(int summaryStatistic) {
+  return summaryStatistic == kStatMinimum || summaryStatistic == kStatMaximum;
+}
+
 AggregationResult CountResult(const AggregationStatistic& statistic, const CountSums& sums,
                               double allResponses) {
   switch (statistic.GetSummaryStatistic()) {

@@ -96,6 +96,7 @@ void Cube::PlanStatistic(const AggregationStatistic& statistic, const ColumnCata
     channel = ChannelFor(kind, -1, !notListwise ? ChannelSpec::kListwise : slot >= 0 ? slot : ChannelSpec::kNoMask);
   } else if (kind != ChannelKind::kNone && slot >= 0 && variable.textCells == 0) {
     channel = ChannelFor(kind, slot, notListwise ? slot : ChannelSpec::kListwise);
+    if (NeedsExtremes(statistic.GetSummaryStatistic())) layout_.channels[channel].extremes = true;
   }
   plans_.push_back(Plan{statistic, channel});
 }

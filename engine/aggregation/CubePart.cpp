@@ -21,6 +21,7 @@ void CubePart::AllocateBuffers() {
   weights_.assign(kRows, 1.0);
   keep_.assign(kRows, 1);
   codes_.assign(kRows * dimensions, -1);
+  slots_.assign(kRows * std::min<std::size_t>(dimensions, 2), 0);
   x_.assign(kRows * values, 0);
   valid_.assign(kRows * values, 1);
   validAll_.assign(kRows, 1);
@@ -52,6 +53,7 @@ void CubePart::ReadWeights(const CaseBatch& batch) {
 }
 
 void CubePart::BuildEntries(const CaseBatch& batch) {
+  if (BuildDirectCells(batch)) return;
   const int n = batch.rows;
   const int dimensions = static_cast<int>(layout_.dimensions.size());
   for (int d = 0; d < dimensions; ++d) {
@@ -93,6 +95,37 @@ void CubePart::BuildEntries(const CaseBatch& batch) {
       }
     }
   }
+}
+
+// One or two numeric break variables, the usual chart: each row's codes and
+// cell in one pass, the codes never stored.
+bool CubePart::BuildDirectCells(const CaseBatch& batch) {
+  const std::size_t dimensions = layout_.dimensions.size();
+  if (layout_.hasSets || dimensions < 1 || dimensions > 2) return false;
+  const OBS* values[2] = {};
+  for (std::size_t d = 0; d < dimensions; ++d) {
+    const int slot = layout_.dimensionSlots[d];
+    if (slot < 0 || !coders_[d].CodesDirectly(batch.slots[slot])) return false;
+    values[d] = batch.slots[slot].cells;
+    coders_[d].FindSlots(values[d], batch.rows, &slots_[d * kRows]);
+  }
+  const std::uint8_t* keep = layout_.weightSlot >= 0 ? keep_.data() : nullptr;
+  const int* first = slots_.data();
+  int* cells = cellOfRow_.data();
+  if (dimensions == 1) {
+    for (int i = 0; i < batch.rows; ++i) {
+      const int a = coders_[0].CodeOfSlot(first[i], &values[0][i]);
+      cells[i] = a >= 0 && (keep == nullptr || keep[i]) ? cells_.CellOf(&a) : -1;
+    }
+    return true;
+  }
+  const int* second = first + kRows;
+  for (int i = 0; i < batch.rows; ++i) {
+    const int a = coders_[0].CodeOfSlot(first[i], &values[0][i]);
+    const int b = coders_[1].CodeOfSlot(second[i], &values[1][i]);
+    cells[i] = (a | b) >= 0 && (keep == nullptr || keep[i]) ? cells_.CellOf(a, b) : -1;
+  }
+  return true;
 }
 
 // With set dimensions a case may enter several cells: one entry each.
@@ -209,7 +242,11 @@ void CubePart::Accumulate(const ChannelSpec& spec, ChannelSums& sums) {
     case ChannelKind::kMoments: {
       if (sums.moments.size() < cellCount) sums.moments.resize(cellCount);
       Moments* moments = sums.moments.data();
-      ForEachEntry(mask, [&](int i, int cell, double) { moments[cell].Add(x[i], w[i]); });
+      if (spec.extremes) {
+        ForEachEntry(mask, [&](int i, int cell, double) { moments[cell].Add(x[i], w[i]); });
+      } else {
+        ForEachEntry(mask, [&](int i, int cell, double) { moments[cell].AddSums(x[i], w[i]); });
+      }
       break;
     }
     case ChannelKind::kValues: {

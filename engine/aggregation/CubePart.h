@@ -37,6 +37,7 @@ class CubePart {
   void AllocateBuffers();
   void ReadWeights(const CaseBatch& batch);
   void BuildEntries(const CaseBatch& batch);
+  bool BuildDirectCells(const CaseBatch& batch);
   void BuildAllEntries(const CaseBatch& batch);
   void BuildSetEntries(const CaseBatch& batch, int row, int* tuple);
   void ReadStatisticValues(const CaseBatch& batch);
@@ -56,6 +57,7 @@ class CubePart {
   std::vector<double> weights_;
   std::vector<std::uint8_t> keep_;
   std::vector<int> codes_;  // dimension d, row i at d * kRows + i
+  std::vector<int> slots_;  // BuildDirectCells: dimension d, row i at d * kRows + i
   std::vector<double> x_;   // value slot k, row i at k * kRows + i
   std::vector<std::uint8_t> valid_;
   std::vector<std::uint8_t> validAll_;

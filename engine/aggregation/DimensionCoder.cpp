@@ -15,8 +15,10 @@ void DimensionCoder::CodeRows(const ColumnView& view, int rows, const std::uint8
     std::fill(codes, codes + rows, -1);
     return;
   }
-  if (coder_.TextCells() == 0 && view.stride == 1) {
-    CodeNumbers(view.cells, rows, codes);
+  if (CodesDirectly(view)) {  // the usual case, kept tight
+    int slots[CaseBatch::kRows];
+    FindSlots(view.cells, rows, slots);
+    for (int i = 0; i < rows; ++i) codes[i] = CodeOfSlot(slots[i], &view.cells[i]);
   } else {
     for (int i = 0; i < rows; ++i) codes[i] = CodeSlowly(view.Row(i));
   }
@@ -24,20 +26,17 @@ void DimensionCoder::CodeRows(const ColumnView& view, int rows, const std::uint8
     for (int i = 0; i < rows; ++i) codes[i] = keep[i] ? codes[i] : -1;
 }
 
-// The usual case, kept tight: a first pass finds each value's slot in the
-// direct table (the compiler vectorises it), a second reads the codes.
-void DimensionCoder::CodeNumbers(const OBS* cells, int rows, int* codes) {
-  int slots[CaseBatch::kRows];
+bool DimensionCoder::CodesDirectly(const ColumnView& view) const {
+  return !direct_.empty() && view.stride == 1 && dimension_.Members()[0].exists;
+}
+
+// Without branches, so that the compiler vectorises it.
+void DimensionCoder::FindSlots(const OBS* cells, int rows, int* slots) const {
   for (int i = 0; i < rows; ++i) {
     const double value = cells[i].number;
-    const bool inRange = (value >= kDirectLow) & (value < kDirectHigh);  // no branches: vectorised
+    const bool inRange = (value >= kDirectLow) & (value < kDirectHigh);
     const int whole = static_cast<int>(inRange ? value : kDirectLow);
     slots[i] = inRange & (static_cast<double>(whole) == value) ? whole - kDirectLow + 1 : 0;
-  }
-  const int* direct = direct_.data();
-  for (int i = 0; i < rows; ++i) {
-    const int code = direct[slots[i]];
-    codes[i] = code != kUnseen ? code : CodeNumberSlowly(&cells[i]);
   }
 }
 

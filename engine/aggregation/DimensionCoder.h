@@ -23,6 +23,15 @@ class DimensionCoder {
   // A single variable: each kept row's code, or -1 when the row is left out;
   // `keep` null keeps every row.
   void CodeRows(const ColumnView& view, int rows, const std::uint8_t* keep, int* codes);
+  // Whether CodeRows takes the two-pass way: numbers one cell apart.
+  bool CodesDirectly(const ColumnView& view) const;
+  // The two passes apart, for callers that fuse the second with more work:
+  // each value's slot in the direct table, then the code of a row.
+  void FindSlots(const OBS* cells, int rows, int* slots) const;
+  int CodeOfSlot(int slot, const OBS* cell) {
+    const int code = direct_[slot];
+    return code != kUnseen ? code : CodeNumberSlowly(cell);
+  }
   // A set: the categories that row `row` enters (empty: none).
   void CodeSetRow(const std::vector<ColumnView>& memberViews, int row, std::vector<CodeCount>& out);
 
@@ -38,7 +47,6 @@ class DimensionCoder {
   static constexpr int kDirectHigh = 8192;
   static constexpr int kUnseen = -2;
 
-  void CodeNumbers(const OBS* cells, int rows, int* codes);
   int CodeNumberSlowly(const OBS* cell);
   int CodeSlowly(const OBS* cell);
   void NoteCode(const OBS* cell);
