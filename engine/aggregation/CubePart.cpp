@@ -23,6 +23,7 @@ void CubePart::AllocateBuffers() {
   codes_.assign(kRows * dimensions, -1);
   slots_.assign(kRows * std::min<std::size_t>(dimensions, 2), 0);
   x_.assign(kRows * values, 0);
+  values_.assign(values, nullptr);
   valid_.assign(kRows * values, 1);
   validAll_.assign(kRows, 1);
   cellOfRow_.assign(kRows, -1);
@@ -189,11 +190,13 @@ void CubePart::ReadStatisticValues(const CaseBatch& batch) {
     const ColumnView& view = batch.slots[layout_.valueSlots[k]];
     double* x = &x_[k * kRows];
     std::uint8_t* valid = &valid_[k * kRows];
-    if (info.textCells == 0 && !info.userMissing && view.stride == 1) {
+    values_[k] = x;
+    if (info.textCells == 0 && !info.userMissing && view.stride == 1) {  // numbers as they stand
+      static_assert(sizeof(OBS) == sizeof(double));
+      values_[k] = &view.cells[0].number;
       for (int i = 0; i < n; ++i) {
         const double v = view.cells[i].number;
-        x[i] = v;
-        valid[i] = v != kSysMiss && v == v;
+        valid[i] = (v != kSysMiss) & (v == v);
       }
     } else {
       for (int i = 0; i < n; ++i) {
@@ -227,7 +230,7 @@ void CubePart::Accumulate(const ChannelSpec& spec, ChannelSums& sums) {
   const std::uint8_t* mask = spec.mask == ChannelSpec::kNoMask    ? nullptr
                              : spec.mask == ChannelSpec::kListwise ? validAll_.data()
                                                                    : &valid_[layout_.valueIndexOfSlot[spec.mask] * kRows];
-  const double* x = spec.slot >= 0 ? &x_[layout_.valueIndexOfSlot[spec.slot] * kRows] : nullptr;
+  const double* x = spec.slot >= 0 ? values_[layout_.valueIndexOfSlot[spec.slot]] : nullptr;
   const double* w = weights_.data();
   switch (spec.kind) {
     case ChannelKind::kCount: {

@@ -59,6 +59,7 @@ class CubePart {
   std::vector<int> codes_;  // dimension d, row i at d * kRows + i
   std::vector<int> slots_;  // BuildDirectCells: dimension d, row i at d * kRows + i
   std::vector<double> x_;   // value slot k, row i at k * kRows + i
+  std::vector<const double*> values_;  // per value slot: its part of x_, or the column itself
   std::vector<std::uint8_t> valid_;
   std::vector<std::uint8_t> validAll_;
   std::vector<int> cellOfRow_;  // without sets: each row's cell, or -1
