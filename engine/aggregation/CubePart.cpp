@@ -98,8 +98,8 @@ void CubePart::BuildEntries(const CaseBatch& batch) {
   }
 }
 
-// One or two numeric break variables, the usual chart: each row's codes and
-// cell in one pass, the codes never stored.
+// One or two numeric break variables, the usual chart: the cell of a row
+// whose values the direct table knows in one lookup; the others the long way.
 bool CubePart::BuildDirectCells(const CaseBatch& batch) {
   const std::size_t dimensions = layout_.dimensions.size();
   if (layout_.hasSets || dimensions < 1 || dimensions > 2) return false;
@@ -108,24 +108,28 @@ bool CubePart::BuildDirectCells(const CaseBatch& batch) {
     const int slot = layout_.dimensionSlots[d];
     if (slot < 0 || !coders_[d].CodesDirectly(batch.slots[slot])) return false;
     values[d] = batch.slots[slot].cells;
-    coders_[d].FindSlots(values[d], batch.rows, &slots_[d * kRows]);
   }
-  const std::uint8_t* keep = layout_.weightSlot >= 0 ? keep_.data() : nullptr;
+  for (std::size_t d = 0; d < dimensions; ++d) coders_[d].FindSlots(values[d], batch.rows, &slots_[d * kRows]);
   const int* first = slots_.data();
+  const int* second = dimensions == 2 ? first + kRows : nullptr;
   int* cells = cellOfRow_.data();
-  if (dimensions == 1) {
-    for (int i = 0; i < batch.rows; ++i) {
-      const int a = coders_[0].CodeOfSlot(first[i], &values[0][i]);
-      cells[i] = a >= 0 && (keep == nullptr || keep[i]) ? cells_.CellOf(&a) : -1;
-    }
-    return true;
-  }
-  const int* second = first + kRows;
+  directCells_.Lookup(first, second, batch.rows, cells);
+  const std::uint8_t* keep = layout_.weightSlot >= 0 ? keep_.data() : nullptr;
   for (int i = 0; i < batch.rows; ++i) {
-    const int a = coders_[0].CodeOfSlot(first[i], &values[0][i]);
-    const int b = coders_[1].CodeOfSlot(second[i], &values[1][i]);
-    cells[i] = (a | b) >= 0 && (keep == nullptr || keep[i]) ? cells_.CellOf(a, b) : -1;
+    if (cells[i] != DirectCells::kAsk) continue;
+    int codes[2] = {coders_[0].CodeOfSlot(first[i], &values[0][i]), 0};
+    if (second) codes[1] = coders_[1].CodeOfSlot(second[i], &values[1][i]);
+    const bool leftOut = (codes[0] | codes[1]) < 0;
+    if (leftOut || keep == nullptr || keep[i]) {
+      // A cell only for a case that enters it: a pair of values met only
+      // in cases without weight makes none.
+      cells[i] = leftOut ? -1 : second ? cells_.CellOf(codes[0], codes[1]) : cells_.CellOf(codes);
+      directCells_.Remember(first[i], second ? second[i] : 1, cells[i]);
+    }
   }
+  directCells_.Widen();
+  if (keep != nullptr)
+    for (int i = 0; i < batch.rows; ++i) cells[i] = keep[i] ? cells[i] : -1;
   return true;
 }
 
@@ -265,6 +269,7 @@ void CubePart::Accumulate(const ChannelSpec& spec, ChannelSums& sums) {
 
 void CubePart::Clear() {
   for (DimensionCoder& coder : coders_) coder.Clear();
+  directCells_.Clear();
   cells_.Reset(static_cast<int>(layout_.dimensions.size()));
   for (ChannelSums& sums : sums_) {
     sums.counts.clear();

@@ -7,6 +7,7 @@
 #include "engine/aggregation/CellMap.h"
 #include "engine/aggregation/CubeLayout.h"
 #include "engine/aggregation/DimensionCoder.h"
+#include "engine/aggregation/DirectCells.h"
 #include "engine/aggregation/ValueStore.h"
 
 // What one channel holds per cell of a part.
@@ -50,6 +51,7 @@ class CubePart {
   const CubeLayout& layout_;
   std::vector<DimensionCoder> coders_;
   CellMap cells_;
+  DirectCells directCells_;
   std::vector<ChannelSums> sums_;
 
   // Batch buffers, allocated at the first batch.

@@ -388,6 +388,51 @@ TEST(LargeCubes, CategoryValuesAtTheEdgesOfTheLookupTable) {
   EXPECT_EQ(FirstResults(CountBy(source, {new AggregationVariable(ca, "a")}).groups[0]), expected);
 }
 
+// Two numeric break variables whose values spread out batch after batch,
+// past what a table indexed by the values may hold, with fractions, missing
+// values and cases without weight among them: every cell must match a
+// direct tally, and no cell may come from cases without weight alone.
+TEST(LargeCubes, SpreadingWholeValuesMatchADirectTally) {
+  std::mt19937 random(11);
+  const int rows = 60000;
+  std::vector<double> a(rows), b(rows), w(rows), x(rows);
+  for (int i = 0; i < rows; ++i) {
+    const int spread = i < 10000 ? 4 : i < 30000 ? 40 : 600;  // 600 x 600 outgrows the table
+    a[i] = static_cast<double>(random() % spread) - (i % 11 == 0 ? 7 : 0);
+    b[i] = i % 13 == 0 ? 2.5 : i % 17 == 0 ? M : i % 19 == 0 ? 99 : static_cast<double>(random() % spread);
+    w[i] = i % 23 == 0 ? 0 : 1 + static_cast<double>(i % 3);
+    x[i] = static_cast<double>(random() % 100);
+  }
+  a[rows - 1] = b[rows - 1] = 12345;  // a pair met only in a case without weight
+  w[rows - 1] = 0;
+  MemoryDataSource source;
+  const int ca = source.AddNumeric("a", a), cb = source.AddNumeric("b", b);
+  const int cw = source.AddNumeric("w", w), cx = source.AddNumeric("x", x);
+  source.Variable(cb).AddMissing(99);
+  source.SetWeight(cw);
+  std::map<std::string, std::pair<double, double>> tally;  // weighted count, weighted sum
+  char key[64];
+  for (int i = 0; i < rows; ++i) {
+    if (w[i] == 0 || b[i] == M || b[i] == 99) continue;
+    std::snprintf(key, sizeof key, "%.10g|%.10g", a[i], b[i]);
+    tally[key].first += w[i];
+    tally[key].second += w[i] * x[i];
+  }
+  for (bool bulk : {true, false}) {
+    source.SetBulkAccess(bulk);
+    CubeSpec spec;
+    spec.breaks = {new AggregationVariable(ca, "a"), new AggregationVariable(cb, "b")};
+    spec.statistics = {Stat(kStatCount, cx), Stat(kStatSum, cx)};
+    const CellResults cells = RunCube(source, spec).groups.at(0);
+    ASSERT_EQ(cells.size(), tally.size());
+    for (const auto& [k, expected] : tally) {
+      ASSERT_TRUE(cells.count(k)) << k;
+      EXPECT_EQ(double(cells.at(k)[0]), expected.first) << k;
+      EXPECT_EQ(double(cells.at(k)[1]), expected.second) << k;
+    }
+  }
+}
+
 // Past its table's limit the index moves to a hash map and keeps every number.
 TEST(PairIndex, KeepsNumbersWhenTheTableGivesWayToAHashMap) {
   PairIndex index;
