@@ -197,11 +197,14 @@ void CubePart::ReadStatisticValues(const CaseBatch& batch) {
     values_[k] = x;
     if (info.textCells == 0 && !info.userMissing && view.stride == 1) {  // numbers as they stand
       static_assert(sizeof(OBS) == sizeof(double));
-      values_[k] = &view.cells[0].number;
-      for (int i = 0; i < n; ++i) {
-        const double v = view.cells[i].number;
-        valid[i] = (v != kSysMiss) & (v == v);
-      }
+      const OBS* cells = view.cells;  // a local: the byte stores below could alias the view
+      values_[k] = &cells[0].number;
+      StreamRows(cells, n, [&](int first, int end) {
+        for (int i = first; i < end; ++i) {
+          const double v = cells[i].number;
+          valid[i] = (v != kSysMiss) & (v == v);
+        }
+      });
     } else {
       for (int i = 0; i < n; ++i) {
         const OBS* cell = view.Row(i);

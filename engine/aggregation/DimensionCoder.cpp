@@ -32,12 +32,14 @@ bool DimensionCoder::CodesDirectly(const ColumnView& view) const {
 
 // Without branches, so that the compiler vectorises it.
 void DimensionCoder::FindSlots(const OBS* cells, int rows, int* slots) const {
-  for (int i = 0; i < rows; ++i) {
-    const double value = cells[i].number;
-    const bool inRange = (value >= kDirectLow) & (value < kDirectHigh);
-    const int whole = static_cast<int>(inRange ? value : kDirectLow);
-    slots[i] = inRange & (static_cast<double>(whole) == value) ? whole - kDirectLow + 1 : 0;
-  }
+  StreamRows(cells, rows, [&](int first, int end) {
+    for (int i = first; i < end; ++i) {
+      const double value = cells[i].number;
+      const bool inRange = (value >= kDirectLow) & (value < kDirectHigh);
+      const int whole = static_cast<int>(inRange ? value : kDirectLow);
+      slots[i] = inRange & (static_cast<double>(whole) == value) ? whole - kDirectLow + 1 : 0;
+    }
+  });
 }
 
 // A value the direct table does not know yet (or cannot hold).
