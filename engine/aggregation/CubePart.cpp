@@ -70,12 +70,14 @@ void CubePart::ReadWeights(const CaseBatch& batch) {
   if (layout_.weightSlot < 0) return;
   const ColumnView& view = batch.slots[layout_.weightSlot];
   const ColumnInfo& weight = layout_.weight;
+  std::uint8_t* keeps = keep_.data();  // locals: byte stores could alias the vectors
+  double* weights = weights_.data();
   for (int i = 0; i < batch.rows; ++i) {
     const OBS* cell = view.Row(i);
     const double w = cell->number;
     const bool keep = w > 0 && w != kSysMiss && !(weight.userMissing && weight.IsMissing(cell));
-    keep_[i] = keep;
-    weights_[i] = keep ? w : 0;
+    keeps[i] = keep;
+    weights[i] = keep ? w : 0;
   }
 }
 
@@ -214,7 +216,8 @@ void CubePart::BuildSetEntries(const CaseBatch& batch, int row, int* tuple) {
 
 void CubePart::ReadStatisticValues(const CaseBatch& batch) {
   const int n = batch.rows;
-  if (!layout_.notListwise) std::fill(validAll_.begin(), validAll_.begin() + n, 1);
+  std::uint8_t* validAll = validAll_.data();  // a local: byte stores could alias the vector
+  if (!layout_.notListwise) std::fill(validAll, validAll + n, 1);
   for (std::size_t k = 0; k < layout_.valueSlots.size(); ++k) {
     const ColumnInfo& info = layout_.slotInfo[layout_.valueSlots[k]];
     const ColumnView& view = batch.slots[layout_.valueSlots[k]];
@@ -233,7 +236,7 @@ void CubePart::ReadStatisticValues(const CaseBatch& batch) {
       }
     }
     if (!layout_.notListwise)
-      for (int i = 0; i < n; ++i) validAll_[i] &= valid[i];
+      for (int i = 0; i < n; ++i) validAll[i] &= valid[i];
   }
 }
 
