@@ -39,6 +39,17 @@ struct Moments {
     sum += w * d;
     sumSquares += w * d * d;
   }
+  // The weight and the sum alone, when no statistic asks for more: into
+  // moments made by AboutZero, since a shift guards only the squares.
+  void AddSum(double x, double w) {
+    weight += w;
+    sum += w * x;
+  }
+  static Moments AboutZero() {
+    Moments moments;
+    moments.shift = 0;
+    return moments;
+  }
 
   // Adds the values that `other` holds, moved to this shift.
   void Merge(const Moments& other) {

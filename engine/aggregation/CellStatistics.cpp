@@ -118,8 +118,18 @@ ChannelKind ChannelOf(int summaryStatistic) {
   return ChannelKind::kNone;
 }
 
-bool NeedsExtremes(int summaryStatistic) {
-  return summaryStatistic == kStatMinimum || summaryStatistic == kStatMaximum;
+unsigned MomentPartsOf(int summaryStatistic) {
+  switch (summaryStatistic) {
+    case kStatMinimum:
+    case kStatMaximum:
+      return kMomentExtremes;
+    case kStatStdDev:
+    case kStatVariance:
+    case kStatSeMean:
+      return kMomentSquares;
+    default:
+      return 0;
+  }
 }
 
 AggregationResult CountResult(const AggregationStatistic& statistic, const CountSums& sums,

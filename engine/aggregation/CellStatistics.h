@@ -8,8 +8,9 @@ enum class ChannelKind { kNone, kCount, kMoments, kValues };
 
 // The channel a summary code reads; kNone for a code this library does not compute.
 ChannelKind ChannelOf(int summaryStatistic);
-// Whether a kMoments code needs the smallest and largest value.
-bool NeedsExtremes(int summaryStatistic);
+// What a kMoments code reads besides the weight and the sum of the values.
+enum MomentPart : unsigned { kMomentSquares = 1, kMomentExtremes = 2 };
+unsigned MomentPartsOf(int summaryStatistic);
 
 // One statistic of one cell. No valid value gives system-missing, except
 // for the counts, which give 0; so does a variance (and the deviations

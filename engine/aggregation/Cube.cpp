@@ -96,7 +96,8 @@ void Cube::PlanStatistic(const AggregationStatistic& statistic, const ColumnCata
     channel = ChannelFor(kind, -1, !notListwise ? ChannelSpec::kListwise : slot >= 0 ? slot : ChannelSpec::kNoMask);
   } else if (kind != ChannelKind::kNone && slot >= 0 && variable.textCells == 0) {
     channel = ChannelFor(kind, slot, notListwise ? slot : ChannelSpec::kListwise);
-    if (NeedsExtremes(statistic.GetSummaryStatistic())) layout_.channels[channel].extremes = true;
+    if (kind == ChannelKind::kMoments)
+      layout_.channels[channel].momentParts |= MomentPartsOf(statistic.GetSummaryStatistic());
   }
   plans_.push_back(Plan{statistic, channel});
 }

@@ -15,7 +15,7 @@ struct ChannelSpec {
   ChannelKind kind;
   int slot;  // the variable's slot, -1 for a count without one
   int mask;  // kNoMask, kListwise, or the slot whose valid cases count
-  bool extremes = false;  // kMoments: keeps the smallest and largest value too
+  unsigned momentParts = 0;  // kMoments: the MomentPart flags its statistics read
 };
 
 // What a cube reads from each batch and accumulates, fixed at its first case

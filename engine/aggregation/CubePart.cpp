@@ -273,12 +273,16 @@ void CubePart::Accumulate(const ChannelSpec& spec, ChannelSums& sums) {
       break;
     }
     case ChannelKind::kMoments: {
-      if (sums.moments.size() < cellCount) sums.moments.resize(cellCount);
+      const unsigned parts = spec.momentParts;
+      if (sums.moments.size() < cellCount)
+        sums.moments.resize(cellCount, parts == 0 ? Moments::AboutZero() : Moments{});
       Moments* moments = sums.moments.data();
-      if (spec.extremes) {
+      if (parts & kMomentExtremes) {
         ForEachEntry(mask, [&](int i, int cell, double) { moments[cell].Add(x[i], w[i]); });
-      } else {
+      } else if (parts & kMomentSquares) {
         ForEachEntry(mask, [&](int i, int cell, double) { moments[cell].AddSums(x[i], w[i]); });
+      } else {
+        ForEachEntry(mask, [&](int i, int cell, double) { moments[cell].AddSum(x[i], w[i]); });
       }
       break;
     }

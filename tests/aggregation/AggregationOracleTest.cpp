@@ -162,6 +162,17 @@ TEST_P(AggregationOracle, CaseWeightsApplyToEveryStatistic) {
     EXPECT_NEAR(double(cells.at(key)[0]), stats.at("count"), 1e-12) << key;
 }
 
+// Counts, sums and means asked alone are kept without squares or extremes:
+// the same numbers, weighted or not.
+TEST_P(AggregationOracle, SumsAndMeansAlone) {
+  const int x = cases.x;
+  const std::vector<Expectation> expectations = {
+      {"validn", Stat(kStatValidN, x)}, {"sum", Stat(kStatSum, x)}, {"mean", Stat(kStatMean, x)}};
+  ExpectCells(RunByGroup(cases, cases.g, expectations), expected["plain"], expectations);
+  cases.source.SetWeight(cases.w);
+  ExpectCells(RunByGroup(cases, cases.g, expectations), expected["weighted"], expectations);
+}
+
 TEST_P(AggregationOracle, WholeWeightsGivePercentilesOfTheExpandedCases) {
   cases.source.SetWeight(cases.f);
   const int x = cases.x;
