@@ -17,7 +17,9 @@ TEST(StringTable, HoldsEveryKeyTheModuleLooksUp) {
                           "QK Scatterplot Smart Help"}) {
     std::string text = dictionary.LookUp(key);
     EXPECT_FALSE(text.empty()) << key;
-    if (key[0] == 'E' && key[1] != 'x') EXPECT_NE(text, key) << key;
+    if (key[0] == 'E' && key[1] != 'x') {
+      EXPECT_NE(text, key) << key;
+    }
   }
   EXPECT_EQ(dictionary.LookUp("E60868"), "Count");
   EXPECT_EQ(dictionary.LookUp("no such key"), "no such key");
