@@ -31,7 +31,7 @@ void DirectCells::Lookup(const int* first, const int* second, int rows, int* cel
 void DirectCells::Remember(int first, int second, int cell) {
   if (first == 0 || second == 0) return;  // not a whole number the table can hold
   if (windows_[0].Holds(first) && windows_[1].Holds(second)) {
-    table_[static_cast<long>(first - windows_[0].low) * windows_[1].Span() + (second - windows_[1].low)] = cell;
+    table_[EntryOf(windows_, first, second)] = cell;
     return;
   }
   outside_[0].Take(first);
@@ -44,20 +44,15 @@ void DirectCells::Widen() {
   if (outside_[0].high < outside_[0].low) return;
   Window wider[2] = {windows_[0], windows_[1]};
   for (int d = 0; d < 2; ++d) {
-    if (wider[d].high >= wider[d].low) {
-      wider[d].Take(outside_[d].low);
-      wider[d].Take(outside_[d].high);
-    } else {
-      wider[d] = outside_[d];
-    }
+    wider[d].Take(outside_[d].low);
+    wider[d].Take(outside_[d].high);
     outside_[d] = Window{};
   }
   if (static_cast<long>(wider[0].Span()) * wider[1].Span() > kMaxEntries) return;
   std::vector<int> table(static_cast<std::size_t>(wider[0].Span()) * wider[1].Span(), kAsk);
   for (int a = windows_[0].low; a <= windows_[0].high; ++a)
     for (int b = windows_[1].low; b <= windows_[1].high; ++b)
-      table[static_cast<long>(a - wider[0].low) * wider[1].Span() + (b - wider[1].low)] =
-          table_[static_cast<long>(a - windows_[0].low) * windows_[1].Span() + (b - windows_[1].low)];
+      table[EntryOf(wider, a, b)] = table_[EntryOf(windows_, a, b)];
   table_.swap(table);
   windows_[0] = wider[0];
   windows_[1] = wider[1];

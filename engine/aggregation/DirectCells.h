@@ -32,6 +32,11 @@ class DirectCells {
   };
   static constexpr long kMaxEntries = 1L << 16;
 
+  // Where the entry of a pair of slots inside `windows` stands.
+  static long EntryOf(const Window* windows, int first, int second) {
+    return static_cast<long>(first - windows[0].low) * windows[1].Span() + (second - windows[1].low);
+  }
+
   Window windows_[2];
   Window outside_[2];       // slots met outside the window
   std::vector<int> table_;  // (first - low) * span of second + (second - low)
