@@ -73,15 +73,22 @@ void DimensionCoder::CodeSetRow(const std::vector<ColumnView>& memberViews, int 
   }
 }
 
-void DimensionCoder::CodeCategoryMembers(const std::vector<ColumnView>& memberViews, int row,
-                                         std::vector<CodeCount>& out) {
-  const int cells = coder_.TextCells();
+template <class Visit>
+void DimensionCoder::ForEachMemberValue(const std::vector<ColumnView>& memberViews, int row, Visit visit) const {
   const std::vector<ColumnInfo>& members = dimension_.Members();
   for (std::size_t m = 0; m < members.size(); ++m) {
     const ColumnInfo& member = members[m];
     if (!member.exists) continue;
     const OBS* cell = memberViews[m].Row(row);
     if (dimension_.Variable().excludeMissing && member.IsMissing(cell)) continue;
+    visit(m, member, cell);
+  }
+}
+
+void DimensionCoder::CodeCategoryMembers(const std::vector<ColumnView>& memberViews, int row,
+                                         std::vector<CodeCount>& out) {
+  const int cells = coder_.TextCells();
+  ForEachMemberValue(memberViews, row, [&](std::size_t, const ColumnInfo& member, const OBS* cell) {
     if (cells > member.textCells) {  // a shorter text member: widen with blanks
       padded_.assign(cells, OBS{});
       std::memset(padded_.data(), ' ', padded_.size() * sizeof(OBS));
@@ -95,19 +102,14 @@ void DimensionCoder::CodeCategoryMembers(const std::vector<ColumnView>& memberVi
     } else {
       ++seen->members;
     }
-  }
+  });
 }
 
 void DimensionCoder::CodeDichotomyMembers(const std::vector<ColumnView>& memberViews, int row,
                                           std::vector<CodeCount>& out) const {
-  const std::vector<ColumnInfo>& members = dimension_.Members();
-  for (std::size_t m = 0; m < members.size(); ++m) {
-    const ColumnInfo& member = members[m];
-    if (!member.exists) continue;
-    const OBS* cell = memberViews[m].Row(row);
-    if (dimension_.Variable().excludeMissing && member.IsMissing(cell)) continue;
+  ForEachMemberValue(memberViews, row, [&](std::size_t m, const ColumnInfo& member, const OBS* cell) {
     if (dimension_.HoldsCountedValue(member, cell)) out.push_back({static_cast<int>(m), 1});
-  }
+  });
 }
 
 int DimensionCoder::CodesSoFar() const {

@@ -50,6 +50,10 @@ class DimensionCoder {
   int CodeNumberSlowly(const OBS* cell);
   int CodeSlowly(const OBS* cell);
   void NoteCode(const OBS* cell);
+  // Calls visit(index, member, cell) for each member's value in `row` that
+  // may enter a category: members that exist, missing values left out when excluded.
+  template <class Visit>
+  void ForEachMemberValue(const std::vector<ColumnView>& memberViews, int row, Visit visit) const;
   void CodeCategoryMembers(const std::vector<ColumnView>& memberViews, int row, std::vector<CodeCount>& out);
   void CodeDichotomyMembers(const std::vector<ColumnView>& memberViews, int row,
                             std::vector<CodeCount>& out) const;
