@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "ParserMessage.h"
+#include "cli/CommandFileData.h"
 #include "engine/session/CommandFileRun.h"
 
 namespace {
@@ -27,6 +28,18 @@ bool SplitDataSets(RunArguments& arguments) {
   return true;
 }
 
+// Without --data, the data that the command file names in its leading
+// comments, taken from the command file's folder.
+void UseDataNamedInCommandFile(RunArguments& arguments, const std::filesystem::path& baseFolder) {
+  if (!arguments.options.dataPath.empty() || arguments.commandFile == "-") return;
+  std::ifstream file(arguments.commandFile);
+  std::string named = DataNamedInComments(file);
+  if (named.empty()) return;
+  std::filesystem::path path = baseFolder / named;
+  arguments.options.dataPath = path.lexically_normal().string();
+  std::cout << "Data: " << arguments.options.dataPath << " (named in the command file)\n";
+}
+
 }  // namespace
 
 int RunCommandFile(RunArguments& arguments) {
@@ -42,6 +55,7 @@ int RunCommandFile(RunArguments& arguments) {
     }
     commands = &file;
     baseFolder = std::filesystem::absolute(arguments.commandFile).parent_path().string();
+    UseDataNamedInCommandFile(arguments, std::filesystem::path(arguments.commandFile).parent_path());
   }
   std::ofstream json;
   if (!arguments.jsonPath.empty()) {

@@ -9,6 +9,18 @@
 #include "cli/DescribeCommand.h"
 #include "cli/RunCommand.h"
 
+namespace {
+
+// "run, describe": what a user can type after "ggraph".
+std::string CommandNames(const CLI::App& app) {
+  std::string names;
+  for (const CLI::App* command : app.get_subcommands({}))
+    names += (names.empty() ? "" : ", ") + command->get_name();
+  return names + " (ggraph --help tells more)";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   CLI::App app{"ggraph: runs GGRAPH and VGRAPH command files against a data file"};
   app.set_version_flag("--version", std::string("ggraph 0.1.0"));
@@ -39,6 +51,7 @@ int main(int argc, char** argv) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     std::cerr << "ggraph: " << e.what() << '\n';
+    if (app.get_subcommands().empty()) std::cerr << "ggraph: the commands are " << CommandNames(app) << '\n';
     return kExitUsage;
   }
   if (runCommand->parsed()) return RunCommandFile(run);

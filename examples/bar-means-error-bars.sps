@@ -1,5 +1,5 @@
 * Mean serum bilirubin per histologic stage, with 95% confidence intervals.
-* Data: examples/data/pbc (ggraph run examples/bar-means-error-bars.sps --data examples/data/pbc).
+* Data: data/pbc.
 GGRAPH
   /GRAPHDATASET NAME="graphdataset"
     VARIABLES=stage MEANCI(bili, 95)[NAME="MEAN_bili" LOW="LOW_bili" HIGH="HIGH_bili"]

@@ -1,5 +1,5 @@
 * Students by hair colour, clustered by eye colour (the data are weighted by Freq).
-* Data: examples/data/haireyecolor.
+* Data: data/haireyecolor.
 GGRAPH
   /GRAPHDATASET NAME="graphdataset" VARIABLES=Hair Eye COUNT()[NAME="COUNT"]
   /GRAPHSPEC SOURCE=INLINE LABEL='Hair and eye colour'.

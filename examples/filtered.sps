@@ -1,5 +1,5 @@
 * Patients per treatment arm in stages 3 and 4 only: DATAFILTER keeps the two stages.
-* Data: examples/data/pbc.
+* Data: data/pbc.
 GGRAPH
   /GRAPHDATASET NAME="graphdataset" VARIABLES=trt COUNT()[NAME="COUNT"]
     DATAFILTER=stage(VALUES=3 4)

@@ -1,6 +1,6 @@
 * The patients' ages at registration. The GPL declares nothing: with one graph
 * data set, GGRAPH adds its SOURCE and DATA declarations.
-* Data: examples/data/pbc.
+* Data: data/pbc.
 GGRAPH
   /GRAPHDATASET NAME="graphdataset" VARIABLES=age
   /GRAPHSPEC SOURCE=INLINE LABEL='Age at registration'.

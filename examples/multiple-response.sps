@@ -1,6 +1,6 @@
 * How often each clinical sign is present: the multiple-response set $signs
 * (ascites, hepato, spiders, counted value 1).
-* Data: examples/data/pbc.
+* Data: data/pbc.
 GGRAPH
   /GRAPHDATASET NAME="graphdataset" VARIABLES=$signs COUNT()[NAME="COUNT"]
   /GRAPHSPEC SOURCE=INLINE LABEL='Clinical signs present'.

@@ -1,5 +1,5 @@
 * Serum albumin against bilirubin, one point per patient, with a linear fit line.
-* Data: examples/data/pbc.
+* Data: data/pbc.
 GGRAPH
   /GRAPHDATASET NAME="graphdataset" VARIABLES=bili albumin
   /GRAPHSPEC SOURCE=INLINE LABEL='Albumin and bilirubin'

@@ -1,6 +1,6 @@
 * Mean and median serum cholesterol per stage as one series each: VARSTOCASES
 * turns the two statistics into rows, told apart by the column "statistic".
-* Data: examples/data/pbc.
+* Data: data/pbc.
 GGRAPH
   /GRAPHDATASET NAME="graphdataset" VARIABLES=stage MEAN(chol) MEDIAN(chol)
     TRANSFORM=VARSTOCASES(SUMMARY="value" INDEX="statistic")

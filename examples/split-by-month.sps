@@ -1,5 +1,5 @@
 * Ozone against temperature, one chart per month: the data are split by Month.
-* Data: examples/data/airquality.
+* Data: data/airquality.
 GGRAPH
   /GRAPHDATASET NAME="graphdataset" VARIABLES=Temp Ozone
   /GRAPHSPEC SOURCE=INLINE LABEL='Ozone and temperature'.

@@ -1,5 +1,5 @@
 * A chart from the built-in Bar template: mean age per stage, bars clustered by sex.
-* Data: examples/data/pbc.
+* Data: data/pbc.
 GGRAPH
   /GRAPHDATASET NAME="graphdataset" VARIABLES=stage sex MEAN(age)[NAME="MEAN_age"]
   /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL]

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "tests/support/RunCli.h"
@@ -29,6 +30,12 @@ TEST(Cli, UsageErrorsExitWithTwoAndOneLineReason) {
   }
 }
 
+TEST(Cli, UnknownCommandListsTheCommands) {
+  CliResult result = RunCli("help");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.output.find("the commands are run, describe"), std::string::npos) << result.output;
+}
+
 TEST(Cli, HelpAndVersionSucceed) {
   EXPECT_EQ(RunCli("--help").status, 0);
   CliResult version = RunCli("--version");
@@ -50,6 +57,46 @@ TEST(Cli, VGraphRunsOnlyWithTheThinClientFlag) {
   CliResult served = RunCli("run " + file + " --thin-client");
   EXPECT_EQ(served.output.find(notSupported), std::string::npos) << served.output;
   EXPECT_NE(served.output.find("At least one dataset should be available for graph service."), std::string::npos);
+}
+
+// The examples name their data in their first comment lines, relative to the
+// command file, so each runs from any folder with its file name alone.
+TEST(Cli, ExamplesRunWithTheDataTheirCommentsName) {
+  const std::filesystem::path examples = std::filesystem::path(GGRAPH_SOURCE_DIR) / "examples";
+  int examplesRun = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(examples)) {
+    if (entry.path().extension() != ".sps") continue;
+    CliResult result = RunCli("run " + entry.path().string());
+    EXPECT_EQ(result.status, 0) << entry.path() << ": " << result.output;
+    EXPECT_NE(result.output.find("(named in the command file)"), std::string::npos) << entry.path();
+    EXPECT_NE(result.output.find("0 error(s), 0 warning(s)"), std::string::npos) << entry.path() << result.output;
+    ++examplesRun;
+  }
+  EXPECT_GE(examplesRun, 10);
+}
+
+TEST(Cli, DataOptionWinsOverTheDataTheCommentsName) {
+  const std::string pbc = std::string(GGRAPH_SOURCE_DIR) + "/examples/data/pbc";
+  std::string file = WriteTemp("named.sps",
+                               "* Count per stage.\n* Data: no/such/package.\n"
+                               "GGRAPH /GRAPHDATASET NAME=\"graphdataset\" VARIABLES=stage COUNT()[NAME=\"COUNT\"]\n"
+                               "  /GRAPHSPEC SOURCE=INLINE.\n"
+                               "BEGIN GPL\nELEMENT: interval(position(stage*COUNT))\nEND GPL\n");
+  CliResult given = RunCli("run " + file + " --data " + pbc);
+  EXPECT_EQ(given.status, 0) << given.output;
+  EXPECT_EQ(given.output.find("named in the command file"), std::string::npos) << given.output;
+  CliResult named = RunCli("run " + file);
+  EXPECT_NE(named.output.find("no/such/package (named in the command file)"), std::string::npos) << named.output;
+  EXPECT_NE(named.status, 0);
+}
+
+TEST(Cli, OnlyTheLeadingCommentsNameData) {
+  std::string file = WriteTemp("late.sps",
+                               "GGRAPH /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n"
+                               "* Data: no/such/package.\n");
+  CliResult result = RunCli("run " + file);
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_EQ(result.output.find("named in the command file"), std::string::npos) << result.output;
 }
 
 }  // namespace

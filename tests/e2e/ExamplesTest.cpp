@@ -26,10 +26,10 @@ std::string ReadFile(const std::filesystem::path& path) {
   return content.str();
 }
 
-// The package named by the example's "* Data: examples/data/<package>" line.
+// The package named by the example's "* Data: data/<package>" line.
 std::string DataPackageOf(const std::string& commands) {
   std::smatch match;
-  static const std::regex kDataLine(R"(\* Data: examples/data/([A-Za-z0-9_-]+))");
+  static const std::regex kDataLine(R"(\* Data: data/([A-Za-z0-9_-]+))");
   return std::regex_search(commands, match, kDataLine) ? match[1].str() : std::string();
 }
 

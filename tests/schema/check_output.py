@@ -12,7 +12,6 @@ column must hold exactly as many values as its source has rows.
 import argparse
 import json
 import pathlib
-import re
 import subprocess
 import sys
 
@@ -38,15 +37,6 @@ def row_count_errors(document):
                             source["name"], column["name"], len(column["values"]), source["rows"])
 
 
-def example_data(command):
-    """The --data option for an example of the gallery, whose header names its data package."""
-    path = pathlib.Path(command).resolve()
-    match = re.search(r"\* Data: examples/data/([\w-]+)", path.read_text(encoding="utf-8"))
-    if path.parent.name != "examples" or not match:
-        return []
-    return ["--data", str(path.parent / "data" / match.group(1))]
-
-
 def produce(arguments):
     work = pathlib.Path(arguments.work)
     work.mkdir(parents=True, exist_ok=True)
@@ -57,8 +47,8 @@ def produce(arguments):
     for command in arguments.commands:
         for variant, extra in (("plain", []), ("debug", ["--debug", "--invoked-by", "QK"])):
             output = work / ("%s-%s.json" % (pathlib.Path(command).stem, variant))
-            run = subprocess.run([arguments.ggraph, "run", command, "--json", str(output)]
-                                 + example_data(command) + extra,
+            # The examples name their data in their first comment lines.
+            run = subprocess.run([arguments.ggraph, "run", command, "--json", str(output)] + extra,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
             if run.returncode not in (0, 1):
                 sys.exit("%s %s: exit %d: %s" % (command, variant, run.returncode, run.stderr))
