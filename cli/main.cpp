@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "cli/DescribeCommand.h"
+#include "cli/InterruptCleanup.h"
 #include "cli/RunCommand.h"
 
 namespace {
@@ -22,6 +23,7 @@ std::string CommandNames(const CLI::App& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  StopCleanlyOnInterrupt();
   CLI::App app{"ggraph: runs GGRAPH and VGRAPH command files against a data file"};
   app.set_version_flag("--version", std::string("ggraph 0.1.0"));
   app.require_subcommand(1);

@@ -6,6 +6,7 @@
 
 #include "engine/data/CsvRowMap.h"
 #include "engine/data/ParallelBlocks.h"
+#include "engine/progress/ProgressLine.h"
 
 namespace {
 
@@ -60,6 +61,8 @@ bool ReadCsvTable(const FileReader& file, const CsvTable& table, const CsvHeader
   std::vector<CsvBlockResult> results(map.blocks.size());
   std::vector<std::vector<char>> buffers(static_cast<std::size_t>(workers));
   std::atomic<bool> readFailed{false};
+  ProgressLine progress("Reading " + table.shownName, static_cast<std::uint64_t>(header.dataEnd - header.dataStart),
+                        ProgressLine::Unit::kBytes);
   ParallelBlocks(map.blocks.size(), workers, [&](std::size_t k, int worker) {
     const CsvBlock& block = map.blocks[k];
     long rows = (k + 1 < map.blocks.size() ? map.blocks[k + 1].firstRow : map.rows) - block.firstRow;
@@ -69,6 +72,7 @@ bool ReadCsvTable(const FileReader& file, const CsvTable& table, const CsvHeader
       return;
     }
     results[k] = ParseCsvBlock(table, text.data(), text.data() + text.size(), block, rows, targets);
+    progress.Advance(static_cast<std::uint64_t>(block.end - block.begin));
   });
   if (readFailed) {
     problems.Error(table.shownName, "the file cannot be read");

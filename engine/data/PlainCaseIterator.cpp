@@ -6,5 +6,6 @@ int PlainCaseIterator::NextCase() {
     return 0;
   }
   cursor_.MoveToNext();
+  ReportEvery(cursor_.Row(), progress_);
   return 1;
 }

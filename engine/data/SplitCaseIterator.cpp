@@ -13,6 +13,7 @@ int SplitCaseIterator::NextCase() {
   }
   atStop_ = false;
   cursor_.MoveToNext();
+  ReportEvery(cursor_.Row(), progress_);
   return 1;
 }
 

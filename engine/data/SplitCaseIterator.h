@@ -4,6 +4,7 @@
 #include "VEXA_InputCaseIterator.h"
 #include "engine/data/CaseCursor.h"
 #include "engine/data/CursorColumnAccess.h"
+#include "engine/progress/ProgressLine.h"
 
 // Delivers the cases of the procedure's data and stops once between two
 // split groups: runs of consecutive cases with equal split values. There is
@@ -11,7 +12,10 @@
 class SplitCaseIterator : public ProcDSIterator, public CursorColumnAccess {
  public:
   SplitCaseIterator(const VEXA_DataSource* dictionary, const CaseData& data, std::vector<int> splits)
-      : CursorColumnAccess(dictionary, data, cursor_), cursor_(data), splits_(std::move(splits)) {}
+      : CursorColumnAccess(dictionary, data, cursor_),
+        cursor_(data),
+        splits_(std::move(splits)),
+        progress_("Reading cases", static_cast<std::uint64_t>(data.caseCount), ProgressLine::Unit::kCases) {}
 
   int NextCase() override;
   // At a stop no case is current: no cells and case number 0.
@@ -23,4 +27,5 @@ class SplitCaseIterator : public ProcDSIterator, public CursorColumnAccess {
   CaseCursor cursor_;
   std::vector<int> splits_;
   bool atStop_ = false;
+  ProgressLine progress_;
 };

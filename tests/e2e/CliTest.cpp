@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -97,6 +99,34 @@ TEST(Cli, OnlyTheLeadingCommentsNameData) {
   CliResult result = RunCli("run " + file);
   EXPECT_EQ(result.status, 0) << result.output;
   EXPECT_EQ(result.output.find("named in the command file"), std::string::npos) << result.output;
+}
+
+// A pseudo-terminal through script(1): the progress line shows there (drawn at
+// once here) and never in piped output.
+TEST(Cli, ProgressShowsOnATerminalOnly) {
+  const std::string pbc = std::string(GGRAPH_SOURCE_DIR) + "/examples/data/pbc";
+  const std::string file = std::string(GGRAPH_SOURCE_DIR) + "/examples/histogram.sps";
+  const std::string run = std::string(GGRAPH_CLI) + " run " + file + " --data " + pbc;
+  FILE* pipe = popen(("GGRAPH_PROGRESS_DELAY_MS=0 script -qec '" + run + "' /dev/null").c_str(), "r");
+  std::string terminal;
+  std::array<char, 4096> buffer{};
+  while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) terminal.append(buffer.data(), n);
+  EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 0) << terminal;
+  EXPECT_NE(terminal.find("Reading cases: "), std::string::npos) << terminal;
+  EXPECT_NE(terminal.find("pbc.csv: "), std::string::npos) << terminal;
+  CliResult piped = RunCli("run " + file + " --data " + pbc);
+  EXPECT_EQ(piped.output.find("Reading"), std::string::npos) << piped.output;
+}
+
+// Ctrl-C stops the run at once with the shell's status for it.
+TEST(Cli, InterruptEndsTheRunWith130) {
+  FILE* pipe = popen(("(sleep 5 | " + std::string(GGRAPH_CLI) + " run - 2>&1 & pid=$!; sleep 0.5; kill -INT $pid; wait $pid; echo status=$?)").c_str(), "r");
+  std::string output;
+  std::array<char, 4096> buffer{};
+  while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), n);
+  pclose(pipe);
+  EXPECT_NE(output.find("ggraph: interrupted"), std::string::npos) << output;
+  EXPECT_NE(output.find("status=130"), std::string::npos) << output;
 }
 
 }  // namespace
