@@ -143,6 +143,12 @@ GplToken GplLexer::ReadSymbol() {
 
 GplToken GplLexer::Next() {
   if (error_ || !SkipSpaceAndComments() || at_ >= text_.size()) return Start(GplToken::Kind::kEnd);
+  GplToken token = ReadToken();
+  token.endColumn = column_;
+  return token;
+}
+
+GplToken GplLexer::ReadToken() {
   char c = Peek();
   if (StartsName(c)) return ReadName();
   if (IsDigit(c) || (c == '.' && IsDigit(Peek(1)))) return ReadNumber();

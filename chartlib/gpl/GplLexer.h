@@ -25,6 +25,7 @@ class GplLexer {
   void Advance();
   bool SkipSpaceAndComments();
   GplToken Start(GplToken::Kind kind) const;
+  GplToken ReadToken();
   GplToken ReadName();
   GplToken ReadNumber();
   GplToken ReadString();

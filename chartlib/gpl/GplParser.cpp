@@ -41,11 +41,21 @@ GplParser::GplParser(std::string_view text) : lexer_(text) {
 }
 
 void GplParser::Shift() {
+  previous_ = std::move(token_);
   token_ = std::move(next_);
   next_ = lexer_.Next();
 }
 
+// What is missing at the end of a line is reported there, not at the next
+// line's first token: that line may not be the user's (declarations are
+// added after the user's GPL) and the fault is where the line stops.
 bool GplParser::Fail(const char* expected) {
+  if (previous_.kind == GplToken::Kind::kEnd || token_.line == previous_.line) return FailAtToken(expected);
+  if (!error_) error_ = GplError{previous_.line, previous_.endColumn, expected, "the end of the line"};
+  return false;
+}
+
+bool GplParser::FailAtToken(const char* expected) {
   if (!error_) error_ = GplError{token_.line, token_.column, expected, token_.Describe()};
   return false;
 }
@@ -75,7 +85,7 @@ std::optional<GplProgram> GplParser::Parse() {
 }
 
 bool GplParser::ParseStatement(GplProgram& program) {
-  if (token_.kind != GplToken::Kind::kName) return Fail("a statement such as ELEMENT:");
+  if (token_.kind != GplToken::Kind::kName) return FailAtToken("a statement such as ELEMENT:");
   GplStatement statement;
   statement.label = UpperCase(token_.text);
   statement.line = token_.line;

@@ -33,6 +33,8 @@ class GplParser {
   void Shift();
   bool Expect(const char* symbol, const char* expected);
   bool Fail(const char* expected);
+  // A statement starts at its token, whichever line it is on.
+  bool FailAtToken(const char* expected);
   bool ParseStatement(GplProgram& program);
   bool ParseExpression(GplNode& node);
   bool ParseChain(GplNode& node, int level);
@@ -43,6 +45,7 @@ class GplParser {
 
   GplLexer lexer_;
   GplToken token_;
+  GplToken previous_;  // the token last taken, to place what is missing after it
   GplToken next_;  // one token of look-ahead, for "NAME =" and "NAME :"
   int depth_ = 0;
   std::optional<GplError> error_;

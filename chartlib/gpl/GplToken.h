@@ -10,6 +10,7 @@ struct GplToken {
   double number = 0;
   int line = 1;
   int column = 1;
+  int endColumn = 1;  // the column after the token (tokens never span lines)
 
   bool Is(const char* symbol) const { return kind == Kind::kSymbol && text == symbol; }
   // How the token is named in an error message.

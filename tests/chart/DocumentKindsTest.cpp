@@ -29,7 +29,7 @@ TEST(GplDocument, AProgramThatGivesNoChartIsReportedWithItsPlace) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0]["level"], 3);
   EXPECT_EQ(messages[0]["text"],
-            "The GPL gives no chart: line 2, column 1: expected ',' or ')' but found 'GUIDE'.");
+            "The GPL gives no chart: line 1, column 29: expected ',' or ')' but found the end of the line.");
 }
 
 TEST(XmlDocument, DeclaresSourcesVariablesAndSubtitle) {

@@ -212,6 +212,9 @@ TEST(GplParser, MalformedProgramsNameTheirPlaceAndWhatWasExpected) {
       {"SOURCE: s = userSource(id(\"a\"))\nDATA: =col()", 2, 7, "an expression"},
       {std::string("ELEMENT: point(\0)", 17), 1, 16, "a name, number, string or symbol"},
       {"ELEMENT: f(\"Größe\" \"x\")", 1, 20, "',' or ')'"},
+      // What is missing at the end of a line is placed there, not on the next line.
+      {"ELEMENT: point(position(x*y)\n  SOURCE: s=userSource(id(\"a\"))", 1, 29, "',' or ')'"},
+      {"ELEMENT: point(position(x*\n", 1, 27, "an expression"},
   };
   for (const Case& c : cases) {
     XDocument document(c.gpl, true, false);

@@ -65,4 +65,20 @@ TEST(InlineGplDeclarations, CompleteTheChartOfTheOnlyDataSet) {
   }
 }
 
+// A GPL fault is placed in the user's own lines, not in the declarations
+// added after them.
+TEST(InlineGplDeclarations, AFaultIsPlacedInTheUsersLines) {
+  DataFiles files;
+  EngineOptions options;
+  options.dataPath = WritePackage(files, R"({"fields": [{"name": "income", "type": "number"}]})", "income\n10\n");
+  CommandRun run = RunCommands(
+      "GGRAPH /GRAPHDATASET NAME=\"d\" VARIABLES=income /GRAPHSPEC SOURCE=INLINE.\n"
+      "BEGIN GPL\nELEMENT: point(position(income*income)\nEND GPL\n",
+      options);
+  auto messages = ItemsOfType(run, "message");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0]["text"],
+            "The GPL gives no chart: line 1, column 39: expected ',' or ')' but found the end of the line.");
+}
+
 }  // namespace
