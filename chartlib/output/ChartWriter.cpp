@@ -102,7 +102,7 @@ void WriteChartFields(JsonWriter& json, const DocumentState& state, SendOptions 
 void ListChart(std::ostream& out, const DocumentState& state, SendOptions send) {
   ListHeading(out, "Chart", state, send);
   if (state.graph->doesSubTitleExist()) out << "  Subtitle: " << state.graph->getSubTitle().toUTF8() << '\n';
-  if (state.data) WriteDataPreview(out, *state.data, kListedRows);
+  if (state.data) WriteDataPreview(out, *state.data, kListedRows, state.graph.get());
   WriteVariableSummary(out, *state.graph);
 }
 

@@ -1,12 +1,15 @@
 #include "chartlib/output/DataTableJson.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "OBS.h"
 #include "VarDataProcessor.h"
+#include "XGraph.h"
+#include "XVariable.h"
 #include "chartlib/data/DataTableStore.h"
 #include "chartlib/output/JsonValues.h"
-#include "chartlib/text/ShortestDouble.h"
+#include "chartlib/output/ListedCell.h"
 
 namespace {
 
@@ -49,31 +52,28 @@ void WriteSource(JsonWriter& json, const DataSourceTable& source, bool withValue
   json.EndObject();
 }
 
-// Missing cells show as "." in the listing, as the engine shows them.
-std::string CellText(const DataColumn::Cell& cell) {
-  switch (cell.kind) {
-    case DataColumn::Cell::Kind::kNumber:
-      return cell.number == kSysMiss ? "." : ShortestDoubleText(cell.number, 16);
-    case DataColumn::Cell::Kind::kText:
-      return *cell.text;
-    case DataColumn::Cell::Kind::kEmpty:
-      break;
-  }
-  return "";
+// The first chart variable that reads the column.
+const XVariable* VariableOf(const XGraph* graph, const std::string& column) {
+  if (!graph) return nullptr;
+  for (const auto& variable : graph->variables())
+    if (variable->getName() == column) return variable.get();
+  return nullptr;
 }
 
-void WriteSourcePreview(std::ostream& out, const DataSourceTable& source, std::size_t rows) {
+void WriteSourcePreview(std::ostream& out, const DataSourceTable& source, std::size_t rows, const XGraph* graph) {
   out << "  Source " << source.Name() << ": " << source.RowCount() << " rows, " << source.ColumnCount()
       << " columns\n";
   if (source.ColumnCount() == 0) return;
   out << "   ";
   for (std::size_t i = 0; i < source.ColumnCount(); ++i) out << (i ? " | " : " ") << source.ColumnAt(i).Name();
   out << '\n';
+  std::vector<const XVariable*> variables;
+  for (std::size_t i = 0; i < source.ColumnCount(); ++i) variables.push_back(VariableOf(graph, source.ColumnAt(i).Name()));
   std::size_t shown = std::min(rows, source.RowCount());
   for (std::size_t row = 0; row < shown; ++row) {
     out << "   ";
     for (std::size_t i = 0; i < source.ColumnCount(); ++i)
-      out << (i ? " | " : " ") << CellText(source.ColumnAt(i).At(row));
+      out << (i ? " | " : " ") << ListedCell(source.ColumnAt(i).At(row), variables[i]);
     out << '\n';
   }
   if (shown < source.RowCount()) out << "    ... " << source.RowCount() - shown << " more rows\n";
@@ -91,7 +91,7 @@ void WriteDataTable(JsonWriter& json, const VarDataProcessor& table, bool withVa
   json.EndObject();
 }
 
-void WriteDataPreview(std::ostream& out, const VarDataProcessor& table, std::size_t rows) {
+void WriteDataPreview(std::ostream& out, const VarDataProcessor& table, std::size_t rows, const XGraph* graph) {
   const DataTableStore& store = table.Store();
-  for (std::size_t i = 0; i < store.SourceCount(); ++i) WriteSourcePreview(out, store.SourceAt(i), rows);
+  for (std::size_t i = 0; i < store.SourceCount(); ++i) WriteSourcePreview(out, store.SourceAt(i), rows, graph);
 }

@@ -135,7 +135,9 @@ TEST(SentChart, TheListingShowsTheSizeAndTheFirstRowsOnly) {
   std::string listing = output.Listing();
   EXPECT_NE(listing.find("Chart: Mean salary; gender = 2\n"), std::string::npos) << listing;
   EXPECT_NE(listing.find("Source staff: 12 rows, 2 columns"), std::string::npos) << listing;
-  EXPECT_NE(listing.find("  1 | 30000.5\n    2 | .\n    3 | \n    1 | n/a\n    2 | \n    ... 7 more rows"),
+  // Value labels beside the codes, numbers in their variable's format.
+  EXPECT_NE(listing.find("  1 Clerical | $30000.50\n    2 | .\n    3 | \n    1 Clerical | n/a\n    2 | \n"
+                         "    ... 7 more rows"),
             std::string::npos)
       << listing;
 }

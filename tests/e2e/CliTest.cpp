@@ -129,4 +129,17 @@ TEST(Cli, InterruptEndsTheRunWith130) {
   EXPECT_NE(output.find("status=130"), std::string::npos) << output;
 }
 
+// The listing's data preview shows value labels beside codes and numbers in
+// their variable's format, as a person reads them.
+TEST(Cli, ListingShowsValueLabelsAndFormattedNumbers) {
+  CliResult result = RunCli("run " + std::string(GGRAPH_SOURCE_DIR) + "/examples/bar-means-error-bars.sps");
+  EXPECT_NE(result.output.find("    stage | MEAN_bili | LOW_bili | HIGH_bili\n"
+                               "    1 Stage 1 | 1.4 | 0.5 | 2.2\n"
+                               "    2 Stage 2 | 2.5 | 1.6 | 3.3\n"),
+            std::string::npos)
+      << result.output;
+  CliResult counts = RunCli("run " + std::string(GGRAPH_SOURCE_DIR) + "/examples/filtered.sps");
+  EXPECT_NE(counts.output.find("    1 D-penicillamine | 111\n    2 Placebo | 118\n"), std::string::npos) << counts.output;
+}
+
 }  // namespace
