@@ -63,6 +63,9 @@ async function openPage(context, file) {
   });
   page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
   page.on('requestfailed', (request) => problems.push(`failed request: ${request.url()}`));
+  page.on('request', (request) => {
+    if (!/^(file|data|blob):/.test(request.url())) problems.push(`network request: ${request.url()}`);
+  });
   await page.goto(pathToFileURL(file).href);
   await page.waitForSelector('body[data-done="true"]', {timeout: 120000});
   return {page, problems};
@@ -100,6 +103,9 @@ async function checkViews(page, problems, expectedViews, label) {
     assert.ok(await colours(page, await view.screenshot()) > 1, `${label}: view ${index + 1} is blank`);
   }
   assert.deepEqual(problems, [], `${label}: the browser reported problems`);
+  // No user text turned into markup or ran as a script.
+  assert.equal(await page.evaluate(() => window.injected), undefined, `${label}: a user text ran as a script`);
+  assert.equal((await page.$$('main script, main b, main i')).length, 0, `${label}: a user text became markup`);
 }
 
 const texts = (page, selector) => page.$$eval(selector, (nodes) => nodes.map((node) => node.textContent));
@@ -149,6 +155,10 @@ async function messagesCase(context, args) {
     position: message.line ? `line ${message.line}, column ${message.column}` : null})));
   assert.ok(shown.some((message) => message.level === 2) && shown.some((message) => message.position),
     'the fixture has a warning and an error with a position');
+  // A position links to its line only when that line was echoed.
+  const echoed = new Set(items.filter((item) => item.type === 'log').map((item) => `#line-${item.line}`));
+  const links = await page.$$eval('a.gg-position', (anchors) => anchors.map((a) => a.getAttribute('href')));
+  assert.deepEqual(links.filter((link) => !echoed.has(link)), []);
   // Styled by level: an error box does not look like a warning box.
   const colour = (selector) => page.$eval(selector, (box) => getComputedStyle(box).borderLeftColor);
   assert.notEqual(await colour('.gg-error'), await colour('.gg-warning'));
@@ -174,8 +184,6 @@ async function escapingCase(context, args) {
     args.work, 'escaping');
   const {page, problems} = await openPage(context, run.html);
   await checkViews(page, problems, flatItems(run.json.items).filter((item) => item.vegaLite).length, 'escaping');
-  assert.equal(await page.evaluate(() => window.injected), undefined, 'a user text ran as a script');
-  assert.equal((await page.$$('main script, main b, main i')).length, 0, 'a user text became markup');
   // The description, the variable label and the value label show as written,
   // in the data of an undrawn chart or in the view of a drawn one.
   assert.deepEqual(await texts(page, '.gg-description'), [HOSTILE]);
@@ -192,7 +200,6 @@ async function viewsCase(context, args) {
   execFileSync(args.samples, [args.work]);
   const {page, problems} = await openPage(context, path.join(args.work, 'views.html'));
   await checkViews(page, problems, 4, 'views');
-  assert.equal(await page.evaluate(() => window.injected), undefined, 'a user text ran as a script');
   assert.deepEqual(await page.$$eval('.gg-view', (views) => views.map((view) => view.dataset.renderer)),
     ['svg', 'svg', 'svg', 'svg']);
 

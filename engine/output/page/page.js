@@ -359,6 +359,12 @@
         (renderers[item.type] || ((i, p) => p.append(renderUnknown(i))))(item, place);
       }
     }
+    // A message may name a line that was read but not echoed: no link then.
+    for (const link of Array.from(main.querySelectorAll('a.gg-position'))) {
+      if (!document.getElementById(link.getAttribute('href').slice(1))) {
+        link.replaceWith(element('span', 'gg-position', link.textContent));
+      }
+    }
     const nav = document.getElementById('gg-contents');
     if (contents.list.childElementCount) nav.append(element('h2', null, 'Contents'), contents.list);
   }
