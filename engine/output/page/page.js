@@ -34,23 +34,28 @@
 
   // ---- Contents: procedures and, under them, their charts.
 
-  const contents = {list: element('ol', 'gg-contents'), procedure: null};
+  const contents = {list: element('ol', 'gg-contents'), procedure: null, chart: null};
 
-  function addContentsEntry(text, id, nested) {
+  function contentsEntry(text, id) {
     const entry = element('li');
     const link = element('a', null, text);
     link.href = `#${id}`;
     entry.append(link);
-    if (nested && contents.procedure) {
-      let list = contents.procedure.querySelector('ol');
-      if (!list) {
-        list = element('ol');
-        contents.procedure.append(list);
-      }
-      list.append(entry);
-    } else {
+    return entry;
+  }
+
+  // Adds entry to the list under parent (an entry), or to the top list.
+  function addUnder(parent, entry) {
+    if (!parent) {
       contents.list.append(entry);
+      return entry;
     }
+    let list = parent.querySelector(':scope > ol');
+    if (!list) {
+      list = element('ol');
+      parent.append(list);
+    }
+    list.append(entry);
     return entry;
   }
 
@@ -162,22 +167,11 @@
     const description = item.description || 'Chart';
     if (!item.later) {
       figure.append(element('h3', 'gg-description', description));
-      page.lastChartEntry = addContentsEntry(description, figure.id, true);
+      contents.chart = addUnder(contents.procedure, contentsEntry(description, figure.id));
     }
     if (item.subtitle) {
       figure.append(element('h4', 'gg-subtitle', item.subtitle));
-      const entry = element('li');
-      const link = element('a', null, item.subtitle);
-      link.href = `#${figure.id}`;
-      entry.append(link);
-      if (page.lastChartEntry) {
-        let list = page.lastChartEntry.querySelector('ol');
-        if (!list) {
-          list = element('ol');
-          page.lastChartEntry.append(list);
-        }
-        list.append(entry);
-      }
+      addUnder(contents.chart, contentsEntry(item.subtitle, figure.id));
     }
     place.append(figure);
     return figure;
@@ -351,10 +345,12 @@
         section.append(element('h2', null, item.title));
         main.append(section);
         place = section;
-        contents.procedure = addContentsEntry(item.title, section.id, false);
+        contents.procedure = addUnder(null, contentsEntry(item.title, section.id));
+        contents.chart = null;
       } else if (item.type === 'procedureEnd') {
         place = main;
         contents.procedure = null;
+        contents.chart = null;
       } else {
         (renderers[item.type] || ((i, p) => p.append(renderUnknown(i))))(item, place);
       }
