@@ -80,6 +80,10 @@ void WriteViews(OutputDocument& output) {
   Write(output, Chart("By month", "Month = 5", false, Scatter(20, "May")));
   Write(output, Chart("By month", "Month = 6", true, Scatter(30, "June")));
   Write(output, Chart("A chart that was not drawn", "", false, nullptr));
+  // A picture of two pixels, red and blue, sent as it is.
+  Write(output, {{"type", "image"}, {"description", "A picture"}, {"subtype", 3}, {"format", "png"},
+                 {"mediaType", "image/png"}, {"size", 70},
+                 {"base64", "iVBORw0KGgoAAAANSUhEUgAAAAIAAAABCAIAAAB7QOjdAAAADUlEQVR4nGP4zwAE/wEHAAH/4iOeWQAAAABJRU5ErkJggg=="}});
   output.EndProcedure();
 }
 

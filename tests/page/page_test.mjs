@@ -213,7 +213,7 @@ async function viewsCase(context, args) {
   // the contents list the charts, the groups under their chart.
   assert.deepEqual(await texts(page, '.gg-subtitle'), ['Month = 5', 'Month = 6']);
   assert.deepEqual(await texts(page, '#gg-contents .gg-contents > li > ol > li > a'),
-    ['Ozone by temperature', HOSTILE, 'By month', 'A chart that was not drawn']);
+    ['Ozone by temperature', HOSTILE, 'By month', 'A chart that was not drawn', 'A picture']);
   assert.deepEqual(await texts(page, '#gg-contents li li li > a'), ['Month = 5', 'Month = 6']);
 
   // The error's position links to its echoed line.
@@ -221,6 +221,9 @@ async function viewsCase(context, args) {
   assert.equal(target, '#line-2');
   assert.match(await page.$eval(target, (line) => line.textContent), /^2\s+\/GRAPHDATASET/);
   assert.deepEqual(await texts(page, 'table.gg-table tbody tr td'), ['56.000', 'text']);
+  // An image item shows as the image it is.
+  assert.deepEqual(await page.$eval('img.gg-image', (image) => [image.complete, image.naturalWidth, image.alt]),
+    [true, 2, 'A picture']);
 
   // Tooltips: hovering a point (the eleventh: x 10, y 67) shows its encoded values.
   const point = await page.evaluate(() => {
