@@ -184,7 +184,7 @@
     if (source) figure.append(source);
   }
 
-  // Data rows of every inline data set of the specification, for the choice
+  // Data rows of every inline data set of a Vega-Lite chart, for the choice
   // of renderer.
   function inlineRows(spec) {
     let rows = 0;
@@ -219,7 +219,7 @@
   }
 
   // Tooltips show the encoded fields with their titles and formats, unless
-  // the specification says otherwise.
+  // the chart's own Vega-Lite sets them.
   function addTooltips(spec) {
     spec.config = spec.config || {};
     spec.config.mark = spec.config.mark || {};
