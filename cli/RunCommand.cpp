@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 #include "ParserMessage.h"
 #include "cli/CommandFileData.h"
+#include "engine/output/PageAssets.h"
 #include "engine/session/CommandFileRun.h"
 
 namespace {
@@ -65,7 +67,28 @@ int RunCommandFile(RunArguments& arguments) {
       return kExitUsage;
     }
   }
-  RunOutputs outputs{&std::cout, json.is_open() ? &json : nullptr};
+  std::ofstream html;
+  std::optional<PageAssets> pageAssets;
+  if (!arguments.htmlPath.empty()) {
+    std::string error;
+    pageAssets = PageAssets::Load(error);
+    if (!pageAssets) {
+      std::cerr << "ggraph: --html: " << error << " (run scripts/setup)\n";
+      return kExitUsage;
+    }
+    html.open(arguments.htmlPath, std::ios::binary);
+    if (!html) {
+      std::cerr << "ggraph: cannot write the page '" << arguments.htmlPath << "'\n";
+      return kExitUsage;
+    }
+  }
+  RunOutputs outputs{.listing = &std::cout, .json = json.is_open() ? &json : nullptr};
+  if (html.is_open()) {
+    outputs.html = &html;
+    outputs.pageAssets = &*pageAssets;
+    outputs.pageTitle = arguments.commandFile == "-" ? std::string("ggraph run")
+                                                     : std::filesystem::path(arguments.commandFile).filename().string();
+  }
   RunResult result = RunCommandStream(*commands, baseFolder, arguments.options, outputs);
   std::cout << "\n" << result.errors << " error(s), " << result.warnings << " warning(s)\n";
   return result.errors > 0 ? kExitErrors : kExitOk;

@@ -12,6 +12,7 @@ struct RunArguments {
   std::string commandFile;
   std::vector<std::string> dataSets;  // NAME=PATH
   std::string jsonPath;
+  std::string htmlPath;
   EngineOptions options;
 };
 

@@ -9,8 +9,8 @@
 
 namespace {
 
-void Echo(const std::string& line) {
-  if (EngineSession* session = EngineSession::Current()) session->Output().AddLog(line);
+void Echo(const std::string& line, int lineNumber) {
+  if (EngineSession* session = EngineSession::Current()) session->Output().AddLog(line, lineNumber);
 }
 
 // The first word of text: letters, digits and the characters names may hold.
@@ -110,7 +110,7 @@ void CommandInput::ReadCommandLines() {
   while (!AtEnd()) {
     const std::string& line = lines_[cursor_++];
     lastLine_ = static_cast<int>(cursor_);
-    Echo(line);
+    Echo(line, lastLine_);
     if (!text.empty()) text += '\n';
     text += line;
     if (EndsCommand(line)) break;
@@ -131,7 +131,7 @@ void CommandInput::ReadStrayBlock(const std::string& marker, const std::string& 
   while (!AtEnd()) {
     std::string line = lines_[cursor_++];
     lastLine_ = static_cast<int>(cursor_);
-    Echo(line);
+    Echo(line, lastLine_);
     std::string content = first ? TrimBlanks(line).substr(marker.size()) : line;
     first = false;
     std::size_t end = ToUpper(content).find(endMarker);

@@ -47,7 +47,9 @@ void ATNJMP(void* /*workArea*/) {}
 void SETQCLLCT(int /*mode*/) {}
 
 void PRCARD(void* /*workArea*/) {
-  if (EngineSession* session = EngineSession::Current()) session->Output().AddLog(g_currentLine);
+  CommandInput* input = Input();
+  if (EngineSession* session = EngineSession::Current())
+    session->Output().AddLog(g_currentLine, input ? input->LastLineNumber() : 0);
 }
 
 void SSKIPC(void* /*workArea*/) {

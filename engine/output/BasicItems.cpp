@@ -34,6 +34,10 @@ void TextItem::WriteJson(JsonWriter& json) const {
   json.String(type_);
   json.Key("text");
   json.String(text_.c_str(), static_cast<rapidjson::SizeType>(text_.size()));
+  if (line_ > 0) {
+    json.Key("line");
+    json.Int(line_);
+  }
   json.EndObject();
 }
 

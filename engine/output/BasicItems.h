@@ -21,8 +21,9 @@ class MessageItem : public OutputItem {
 // A text item of a given type ("log", "debug", "splitChange").
 class TextItem : public OutputItem {
  public:
-  TextItem(const char* type, std::string text, const char* listingPrefix)
-      : type_(type), text_(std::move(text)), prefix_(listingPrefix) {}
+  // line: the command file's line the text echoes, 0 when none.
+  TextItem(const char* type, std::string text, const char* listingPrefix, int line = 0)
+      : type_(type), text_(std::move(text)), prefix_(listingPrefix), line_(line) {}
   void WriteJson(JsonWriter& json) const override;
   void WriteListing(std::ostream& out) const override;
 
@@ -30,4 +31,5 @@ class TextItem : public OutputItem {
   const char* type_;
   std::string text_;
   const char* prefix_;
+  int line_;
 };

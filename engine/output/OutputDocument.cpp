@@ -37,7 +37,7 @@ void OutputDocument::AddMessage(int level, const std::string& text, int engineEr
   Add(MessageItem(level, text, engineError, line, column));
 }
 
-void OutputDocument::AddLog(const std::string& text) { Add(TextItem("log", text, "  ")); }
+void OutputDocument::AddLog(const std::string& text, int line) { Add(TextItem("log", text, "  ", line)); }
 
 void OutputDocument::AddDebug(const std::string& text) {
   if (debug_) Add(TextItem("debug", text, "Debug: "));

@@ -22,7 +22,8 @@ class OutputDocument {
   void Add(const OutputItem& item);
   // level 2 a warning, 3 an error; engineError is the engine's error number or 0.
   void AddMessage(int level, const std::string& text, int engineError = 0);
-  void AddLog(const std::string& text);
+  // An echoed command line; line is its number in the command file (0 when unknown).
+  void AddLog(const std::string& text, int line = 0);
   // Shown only when debugging is on.
   void AddDebug(const std::string& text);
   void SplitChange();

@@ -38,6 +38,11 @@ void TableItem::WriteJson(JsonWriter& json) const {
     json.StartArray();
     for (const OutputValue& cell : category.cells) WriteValue(json, cell);
     json.EndArray();
+    json.Key("texts");
+    json.StartArray();
+    for (const OutputValue& cell : category.cells)
+      json.String(cell.text.c_str(), static_cast<rapidjson::SizeType>(cell.text.size()));
+    json.EndArray();
     json.EndObject();
   }
   json.EndArray();

@@ -1,6 +1,7 @@
 #include "engine/session/CommandFileRun.h"
 
 #include "engine/input/CommandInput.h"
+#include "engine/output/HtmlSink.h"
 #include "engine/output/JsonSink.h"
 #include "engine/output/ListingSink.h"
 #include "engine/output/OutputDocument.h"
@@ -11,6 +12,8 @@ RunResult RunCommandStream(std::istream& commands, const std::string& baseFolder
   OutputDocument output;
   if (outputs.listing) output.AddSink(std::make_unique<ListingSink>(*outputs.listing));
   if (outputs.json) output.AddSink(std::make_unique<JsonSink>(*outputs.json));
+  if (outputs.html && outputs.pageAssets)
+    output.AddSink(std::make_unique<HtmlSink>(*outputs.html, *outputs.pageAssets, outputs.pageTitle));
   CommandInput input = CommandInput::FromStream(commands);
   {
     EngineSession session(options, output);

@@ -5,10 +5,15 @@
 
 #include "engine/session/EngineOptions.h"
 
+struct PageAssets;
+
 // Where a run writes its output.
 struct RunOutputs {
   std::ostream* listing = nullptr;  // the text listing, or null
   std::ostream* json = nullptr;     // the JSON output document, or null
+  std::ostream* html = nullptr;     // the run as a web page, or null
+  const PageAssets* pageAssets = nullptr;  // what the page inlines; needed with html
+  std::string pageTitle = {};
 };
 
 struct RunResult {

@@ -25,11 +25,16 @@ TEST(Cli, ExitStatusTellsHowTheRunWent) {
 
 TEST(Cli, UsageErrorsExitWithTwoAndOneLineReason) {
   for (const char* arguments : {"run /no/such/file.sps", "run", "run x.sps --bogus", "run x.sps --json",
-                                "frobnicate", "run x.sps --invoked-by QKX"}) {
+                                "frobnicate", "run x.sps --invoked-by QKX", "run x.sps --html"}) {
     CliResult result = RunCli(arguments);
     EXPECT_EQ(result.status, 2) << arguments << ": " << result.output;
     EXPECT_FALSE(result.output.empty()) << arguments;
   }
+  std::string clean = WriteTemp("clean.sps", "GGRAPH /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n");
+  CliResult unwritable = RunCli("run " + clean + " --html /no/such/folder/page.html");
+  EXPECT_EQ(unwritable.status, 2);
+  EXPECT_NE(unwritable.output.find("cannot write the page '/no/such/folder/page.html'"), std::string::npos)
+      << unwritable.output;
 }
 
 TEST(Cli, UnknownCommandListsTheCommands) {
