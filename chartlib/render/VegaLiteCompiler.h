@@ -5,14 +5,9 @@
 
 #include <nlohmann/json.hpp>
 
-struct DocumentState;
+#include "chartlib/render/RenderWarning.h"
 
-// A construct that is not drawn, or a fault of the GPL found while compiling.
-struct RenderWarning {
-  std::string text;  // names the construct and its line and column in the GPL
-  int line = 0;      // 0 when the fault has no place in the text
-  int column = 0;
-};
+struct DocumentState;
 
 struct CompiledChart {
   std::optional<nlohmann::json> spec;  // Vega-Lite v6, data inline; empty when the chart is not drawn

@@ -1,0 +1,108 @@
+#include "chartlib/render/InlineTable.h"
+
+#include <algorithm>
+#include <set>
+
+#include <fmt/format.h>
+
+#include "OBS.h"
+#include "VarDataProcessor.h"
+#include "XGraph.h"
+#include "XVariable.h"
+#include "chartlib/data/DataTableStore.h"
+#include "chartlib/document/DocumentState.h"
+#include "chartlib/text/ShortestDouble.h"
+
+namespace {
+
+const XVariable* VariableOf(const DocumentState& state, const ColumnRef& column) {
+  if (!state.graph) return nullptr;
+  for (const auto& variable : state.graph->variables())
+    if (variable->getName() == column.column && variable->getSource() == column.source) return variable.get();
+  return nullptr;
+}
+
+const DataSourceTable* SourceOf(const DocumentState& state, const std::string& name) {
+  if (!state.data) return nullptr;
+  const DataTableStore& store = state.data->Store();
+  if (const DataSourceTable* source = store.FindSource(name)) return source;
+  // A chart bound to its only source under another name still reads it.
+  return store.SourceCount() == 1 ? &store.SourceAt(0) : nullptr;
+}
+
+bool SameNumber(double a, double b) { return a == b; }
+
+// The shown value of a cell: its value label, else the value itself.
+nlohmann::json Shown(const DataColumn::Cell& cell, const XVariable* variable, const FieldLook& look) {
+  if (cell.kind == DataColumn::Cell::Kind::kEmpty) return nullptr;
+  if (cell.kind == DataColumn::Cell::Kind::kNumber && cell.number == kSysMiss) return nullptr;
+  if (variable && look.categorical) {
+    for (const XVariable::Relabel& relabel : variable->getRelabels()) {
+      bool text = cell.kind == DataColumn::Cell::Kind::kText;
+      bool matches =
+          (relabel.by == XVariable::Relabel::By::kText && text && relabel.text == *cell.text) ||
+          (relabel.by == XVariable::Relabel::By::kText && !text && relabel.text == ShortestDoubleText(cell.number, 16)) ||
+          (relabel.by == XVariable::Relabel::By::kNumber && !text && SameNumber(relabel.number, cell.number)) ||
+          (relabel.by == XVariable::Relabel::By::kIndex && !text && SameNumber(relabel.index, cell.number));
+      if (matches) return relabel.label;
+    }
+  }
+  if (cell.kind == DataColumn::Cell::Kind::kText) return *cell.text;
+  if (look.temporal) return cell.number * 1000;
+  return cell.number;
+}
+
+}  // namespace
+
+InlineTable BuildInlineTable(const ChartModel& model, const DocumentState& state) {
+  InlineTable table;
+  struct Read {
+    const DataColumn* column;
+    const XVariable* variable;
+    FieldLook* look;
+    std::set<std::string> seen;
+  };
+  std::vector<Read> reads;
+  const DataSourceTable* source = nullptr;
+  for (const auto& [name, ref] : model.columns) {
+    const XVariable* variable = VariableOf(state, ref);
+    FieldLook& look = table.looks[name] = LookOf(ref, variable);
+    const DataSourceTable* from = SourceOf(state, ref.source);
+    if (!source) source = from;
+    const DataColumn* column = from && from == source ? from->FindColumn(ref.column) : nullptr;
+    if (column && std::none_of(reads.begin(), reads.end(), [&](const Read& read) { return read.column == column; }))
+      reads.push_back({column, variable, &look, {}});
+  }
+  if (!source) return table;
+  for (std::size_t row = 0; row < source->RowCount(); ++row) {
+    nlohmann::json record = nlohmann::json::object();
+    for (Read& read : reads) {
+      nlohmann::json value = Shown(read.column->At(row), read.variable, *read.look);
+      if (read.look->categorical && !value.is_null() && read.seen.insert(value.dump()).second)
+        read.look->categories.push_back(value);
+      record[read.look->key] = std::move(value);
+    }
+    table.rows.push_back(std::move(record));
+  }
+  // Looks of other DATA names on the same column share its categories.
+  for (auto& [name, look] : table.looks)
+    for (const Read& read : reads)
+      if (read.look->key == look.key && read.look != &look) look.categories = read.look->categories;
+  return table;
+}
+
+std::optional<RenderWarning> FindMissingColumn(const ChartModel& model, const DocumentState& state) {
+  if (!state.data) return std::nullopt;
+  for (const auto& [name, ref] : model.columns) {
+    const DataSourceTable* source = SourceOf(state, ref.source);
+    if (source && source->FindColumn(ref.column)) continue;
+    std::string place = ref.line > 0 ? fmt::format(" (line {}, column {} of the GPL)", ref.line, ref.col) : "";
+    std::string text =
+        source ? fmt::format("The chart is not drawn: the column \"{}\"{} is missing from the source \"{}\".",
+                             ref.column, place, ref.source)
+               : fmt::format("The chart is not drawn: the source \"{}\" of the column \"{}\"{} has no data.",
+                             ref.source, ref.column, place);
+    return MakeWarning(text, ref.line, ref.col);
+  }
+  return std::nullopt;
+}
