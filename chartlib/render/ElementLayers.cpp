@@ -1,11 +1,13 @@
 #include "chartlib/render/ElementLayers.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
 #include <fmt/format.h>
 
 #include "chartlib/render/RenderCatalogue.h"
+#include "chartlib/text/ShortestDouble.h"
 
 namespace {
 
@@ -26,14 +28,22 @@ std::string FieldTitle(const std::string& pattern, const std::string& title) {
 
 // The categories a nominal field is drawn in: the order given by SCALE
 // cat(include(...)) first, then the data's order.
+// A category as SCALE: cat(include(...)) writes it.
+std::string CategoryText(const json& value) {
+  return value.is_string() ? value.get<std::string>() : ShortestDoubleText(value.get<double>(), 16);
+}
+
 json CategoryOrder(const FieldLook& look, const ScaleModel* scale) {
   if (!scale || scale->include.empty()) return look.categories;
   json order = json::array();
-  for (const std::string& value : scale->include) order.push_back(value);
-  for (const json& value : look.categories) {
-    std::string text = value.is_string() ? value.get<std::string>() : value.dump();
-    if (std::find(scale->include.begin(), scale->include.end(), text) == scale->include.end()) order.push_back(value);
+  for (const std::string& text : scale->include) {
+    auto found = std::find_if(look.categories.begin(), look.categories.end(),
+                              [&](const json& value) { return CategoryText(value) == text; });
+    order.push_back(found == look.categories.end() ? json(text) : *found);
   }
+  for (const json& value : look.categories)
+    if (std::find(scale->include.begin(), scale->include.end(), CategoryText(value)) == scale->include.end())
+      order.push_back(value);
   return order;
 }
 

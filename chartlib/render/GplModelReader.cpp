@@ -175,10 +175,10 @@ constexpr StatementRow kStatements[] = {
 };
 
 const FunctionRow kGuides[] = {
-    {{"GUIDE", "axis(dim(n), label(...))", "the axis title; axis(dim(n), null()) hides the axis"}, &Reader::Axis},
-    {{"GUIDE", "legend(aesthetic(...), label(...))", "the legend title; null() hides the legend"}, &Reader::Legend},
-    {{"GUIDE", "text.title", "the chart's title"}, &Reader::Title},
-    {{"GUIDE", "text.subtitle", "the chart's subtitle"}, &Reader::Subtitle},
+    {{"GUIDE", "axis(dim(n), label(...))", "the axis title; `axis(dim(n), null())` hides the axis"}, &Reader::Axis},
+    {{"GUIDE", "legend(aesthetic(...), label(...))", "the legend title; `null()` hides the legend"}, &Reader::Legend},
+    {{"GUIDE", "text.title", "the chart's title (else the description)"}, &Reader::Title},
+    {{"GUIDE", "text.subtitle", "the chart's subtitle (a split group's subtitle comes first)"}, &Reader::Subtitle},
     {{"GUIDE", "text.footnote", "a footnote below the chart"}, &Reader::Footnote},
 };
 
@@ -198,12 +198,12 @@ const FunctionRow kCoords[] = {
 };
 
 const FunctionRow kPositionFunctions[] = {
-    {{"ELEMENT", "bin.rect(x, binCount(n), binWidth(w))", "a histogram of x"}, &Reader::BinRect},
-    {{"ELEMENT", "region.spread.range(a*(lo+hi))", "error bars, or ranged rules"}, &Reader::Range},
+    {{"ELEMENT", "bin.rect(x, binCount(n), binWidth(w))", "a histogram of x (with or without `summary.count`)"}, &Reader::BinRect},
+    {{"ELEMENT", "region.spread.range(a*(lo+hi))", "error bars with `shape(shape.ibeam)`, else ranged rules"}, &Reader::Range},
     {{"ELEMENT", "smooth.linear", "a regression line"}, &Reader::SmoothLinear},
     {{"ELEMENT", "smooth.loess", "a loess curve"}, &Reader::SmoothLoess},
-    {{"ELEMENT", "density.kernel", "a density curve (Gaussian kernel whatever kernel is named)"}, &Reader::Density},
-    {{"ELEMENT", "bin.quantile.letter", "the box plot's quartiles and whiskers"}, &Reader::Quantiles},
+    {{"ELEMENT", "density.kernel", "a density curve (a Gaussian kernel, whatever kernel is named)"}, &Reader::Density},
+    {{"ELEMENT", "bin.quantile.letter", "the box plot's quartiles and whiskers (1.5 interquartile ranges)"}, &Reader::Quantiles},
 };
 
 const FunctionRow* FindFunction(std::span<const FunctionRow> rows, const Node& call) {

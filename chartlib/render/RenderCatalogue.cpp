@@ -11,7 +11,7 @@ constexpr ElementKind kElements[] = {
     {.gpl = "point", .mark = "point", .inDataOrder = false, .arrangeable = false, .drawnAs = "point"},
     {.gpl = "line", .mark = "line", .inDataOrder = false, .arrangeable = false, .drawnAs = "line, joined along x"},
     {.gpl = "area", .mark = "area", .inDataOrder = false, .arrangeable = true, .drawnAs = "area"},
-    {.gpl = "interval", .mark = "bar", .inDataOrder = false, .arrangeable = true, .drawnAs = "bar"},
+    {.gpl = "interval", .mark = "bar", .inDataOrder = false, .arrangeable = true, .drawnAs = "bar (bars of one category overlap unless `.stack` or `.dodge`)"},
     {.gpl = "path", .mark = "line", .inDataOrder = true, .arrangeable = false, .drawnAs = "line in data order"},
     {.gpl = "edge", .mark = "rule", .inDataOrder = false, .arrangeable = false, .drawnAs = "rule from the first to the second point"},
     {.gpl = "schema", .mark = "boxplot", .inDataOrder = false, .arrangeable = false, .drawnAs = "box plot (with bin.quantile.letter)"},
@@ -29,16 +29,16 @@ constexpr AestheticKind kAesthetics[] = {
 };
 
 constexpr SummaryKind kSummaries[] = {
-    {.gpl = "summary.count", .op = "count", .title = "Count", .readsField = false},
-    {.gpl = "summary.countTrue", .op = "sum", .title = "Count True ^1", .readsField = true},
-    {.gpl = "summary.sum", .op = "sum", .title = "Sum ^1", .readsField = true},
-    {.gpl = "summary.mean", .op = "mean", .title = "Mean ^1", .readsField = true},
-    {.gpl = "summary.median", .op = "median", .title = "Median ^1", .readsField = true},
-    {.gpl = "summary.mode", .op = "mode", .title = "Mode ^1", .readsField = true},
-    {.gpl = "summary.min", .op = "min", .title = "Minimum ^1", .readsField = true},
-    {.gpl = "summary.max", .op = "max", .title = "Maximum ^1", .readsField = true},
-    {.gpl = "summary.percent", .op = "percent", .title = "Percent ^1", .readsField = true},
-    {.gpl = "summary.percent.count", .op = "percentCount", .title = "Percent", .readsField = false},
+    {.gpl = "summary.count", .op = "count", .title = "Count", .readsField = false, .drawnAs = "the number of rows"},
+    {.gpl = "summary.countTrue", .op = "countTrue", .title = "Count True ^1", .readsField = true, .drawnAs = "the number of rows whose value is not zero"},
+    {.gpl = "summary.sum", .op = "sum", .title = "Sum ^1", .readsField = true, .drawnAs = "sum"},
+    {.gpl = "summary.mean", .op = "mean", .title = "Mean ^1", .readsField = true, .drawnAs = "mean"},
+    {.gpl = "summary.median", .op = "median", .title = "Median ^1", .readsField = true, .drawnAs = "median"},
+    {.gpl = "summary.mode", .op = "mode", .title = "Mode ^1", .readsField = true, .drawnAs = "the most frequent value"},
+    {.gpl = "summary.min", .op = "min", .title = "Minimum ^1", .readsField = true, .drawnAs = "minimum"},
+    {.gpl = "summary.max", .op = "max", .title = "Maximum ^1", .readsField = true, .drawnAs = "maximum"},
+    {.gpl = "summary.percent", .op = "percent", .title = "Percent ^1", .readsField = true, .drawnAs = "the sum as a percentage of the chart's total"},
+    {.gpl = "summary.percent.count", .op = "percentCount", .title = "Percent", .readsField = false, .drawnAs = "the number of rows as a percentage of all rows"},
 };
 
 // GPL that exists but is not drawn: named so in warnings.
@@ -46,6 +46,7 @@ constexpr const char* kKnownUndrawn[] = {
     "polygon",  "polar",          "parallel",     "jitter",    "ternary",      "map",          "bin.hex",
     "bin.dot",  "summary.sd",     "summary.variance", "summary.range", "region.confi.mean", "link.hull",
     "link.mst", "position.stack", "smooth.spline", "smooth.quadratic", "smooth.cubic", "split",
+    "delta",    "start",          "ticks",        "gap",       "opposite",     "format",
 };
 
 template <typename Row>

@@ -11,7 +11,7 @@ struct ElementKind {
   const char* mark;          // the Vega-Lite mark
   bool inDataOrder = false;  // path: joins the points in the order of the rows
   bool arrangeable = false;  // takes .stack and .dodge
-  const char* drawnAs;       // for the coverage table
+  const char* drawnAs;       // the coverage table of docs/rendering.md
 };
 
 // Aesthetics of an element: a field or a constant such as color.red.
@@ -29,6 +29,7 @@ struct SummaryKind {
   const char* op;             // the Vega aggregate op; "mode", "percent" and "percentCount" are built
   const char* title;          // the title of the result: "Mean ^1", "Count"
   bool readsField = true;     // false: counts rows, so the position has no value dimension
+  const char* drawnAs;
 };
 
 std::span<const ElementKind> ElementKinds();
