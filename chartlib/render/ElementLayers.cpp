@@ -57,7 +57,7 @@ void ApplyScale(json& encoding, const ScaleModel& scale, bool categorical) {
   if (scale.type == "log") out["type"] = "log";
   if (scale.min) {
     out["domainMin"] = *scale.min;
-    out["zero"] = false;
+    if (scale.type != "log") out["zero"] = false;
   }
   if (scale.max) out["domainMax"] = *scale.max;
   if (scale.reverse) out["reverse"] = true;
@@ -403,7 +403,9 @@ void AddElementLayers(const LayerContext& context, const ElementModel& element, 
   EncodeAesthetics(context, element, layer["encoding"], layer["mark"]);
   Arrange(context, element, layer["encoding"]);
   if (element.kind->inDataOrder) {
-    layer["transform"].insert(layer["transform"].begin(), {{"window", {{{"op", "row_number"}, {"as", kRow}}}}});
+    json rowNumber = json::object();
+    rowNumber["window"] = json::array({{{"op", "row_number"}, {"as", kRow}}});
+    layer["transform"].insert(layer["transform"].begin(), rowNumber);
     layer["encoding"]["order"] = {{"field", kRow}, {"type", "quantitative"}};
   }
   if (markType == "rule" && std::string(element.kind->gpl) == "edge") {

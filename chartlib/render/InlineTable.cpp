@@ -52,6 +52,21 @@ nlohmann::json Shown(const DataColumn::Cell& cell, const XVariable* variable, co
   return cell.number;
 }
 
+// The DATA names that the elements draw from: a declared column that no
+// element uses cannot make the picture wrong (the module declares every
+// column of its data set, also those that a transform replaced).
+std::set<std::string> UsedNames(const ChartModel& model) {
+  std::set<std::string> used;
+  for (const ElementModel& element : model.elements) {
+    for (const PositionDim& dim : element.dims)
+      for (const std::string* name : {&dim.field, &dim.nestedIn, &dim.rangeHigh})
+        if (!name->empty()) used.insert(*name);
+    for (const AestheticUse& use : element.aesthetics)
+      if (!use.field.empty()) used.insert(use.field);
+  }
+  return used;
+}
+
 }  // namespace
 
 InlineTable BuildInlineTable(const ChartModel& model, const DocumentState& state) {
@@ -64,7 +79,9 @@ InlineTable BuildInlineTable(const ChartModel& model, const DocumentState& state
   };
   std::vector<Read> reads;
   const DataSourceTable* source = nullptr;
+  std::set<std::string> used = UsedNames(model);
   for (const auto& [name, ref] : model.columns) {
+    if (!used.count(name)) continue;
     const XVariable* variable = VariableOf(state, ref);
     FieldLook& look = table.looks[name] = LookOf(ref, variable);
     const DataSourceTable* from = SourceOf(state, ref.source);
@@ -93,7 +110,9 @@ InlineTable BuildInlineTable(const ChartModel& model, const DocumentState& state
 
 std::optional<RenderWarning> FindMissingColumn(const ChartModel& model, const DocumentState& state) {
   if (!state.data) return std::nullopt;
+  std::set<std::string> used = UsedNames(model);
   for (const auto& [name, ref] : model.columns) {
+    if (!used.count(name)) continue;
     const DataSourceTable* source = SourceOf(state, ref.source);
     if (source && source->FindColumn(ref.column)) continue;
     std::string place = ref.line > 0 ? fmt::format(" (line {}, column {} of the GPL)", ref.line, ref.col) : "";

@@ -12,7 +12,7 @@ struct DocumentState;
 
 // The chart's rows as the specification carries them: one object per row of
 // the source, keyed by column name, holding only the columns the chart
-// reads. Labelled categories hold their value labels, dates milliseconds,
+// draws. Labelled categories hold their value labels, dates milliseconds,
 // and missing cells null.
 struct InlineTable {
   nlohmann::json rows = nlohmann::json::array();
@@ -21,6 +21,6 @@ struct InlineTable {
 
 InlineTable BuildInlineTable(const ChartModel& model, const DocumentState& state);
 
-// The first DATA column that its source in the chart's table lacks. A chart
-// sent without a table is not checked.
+// The first DATA column drawn by an element that its source in the chart's
+// table lacks. A chart sent without a table is not checked.
 std::optional<RenderWarning> FindMissingColumn(const ChartModel& model, const DocumentState& state);

@@ -80,6 +80,14 @@ TEST(Warnings, ADataColumnMissingFromItsSource) {
   EXPECT_FALSE(chart.Compile().spec);
 }
 
+TEST(Warnings, AMissingColumnThatNoElementDrawsIsHarmless) {
+  RenderChart chart(Program("DATA: unused = col(source(s), name(\"MEAN_chol\"))\nELEMENT: interval(position(x*y))"),
+                    kColumns);
+  EXPECT_TRUE(chart.Check().empty());
+  ASSERT_TRUE(chart.Compile().spec);
+  EXPECT_FALSE(chart.Compile().spec->at("data")["values"][0].contains("MEAN_chol"));
+}
+
 TEST(Warnings, ADrawnChartHasNone) {
   RenderChart chart(Program("ELEMENT: interval(position(x*y))"), kColumns);
   EXPECT_TRUE(chart.Check().empty());
