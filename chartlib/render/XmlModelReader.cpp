@@ -57,16 +57,22 @@ class XmlReader {
     std::string name = child.name();
     if (name == "element") return ReadElement(child);
     if (name == "axis") {
-      AxisGuide& axis = chart_.model.axes[child.attribute("dim").as_int()];
-      if (child.attribute("label")) axis.title = child.attribute("label").value();
+      chart_.model.axes[child.attribute("dim").as_int()].title = GuideLabel(child);
       return true;
     }
     if (name == "legend") {
-      LegendGuide& legend = chart_.model.legends[child.attribute("aesthetic").value()];
-      if (child.attribute("label")) legend.title = child.attribute("label").value();
+      chart_.model.legends[child.attribute("aesthetic").value()].title = GuideLabel(child);
       return true;
     }
     return Fail(NotDrawn(fmt::format("<{}>", name)));
+  }
+
+  // A template writes a variable's name where the variable has no label;
+  // the chart variable may have one by the time the chart is sent.
+  std::optional<std::string> GuideLabel(pugi::xml_node guide) const {
+    pugi::xml_attribute label = guide.attribute("label");
+    if (!label || chart_.model.columns.count(label.value())) return std::nullopt;
+    return std::string(label.value());
   }
 
   bool Field(pugi::xml_node element, const char* attribute, std::string& field) {

@@ -103,6 +103,14 @@ TEST(Templates, BarIsDodgedBarsWithTitles) {
   EXPECT_EQ(encoding["color"]["title"], "Label of sex");
 }
 
+TEST(Templates, AnAxisLabelThatIsTheVariablesNameGivesWayToTheChartVariablesLabel) {
+  TemplateMapping y = Mapping("y", "age", false);
+  y.label.clear();  // the template writes the name
+  RenderChart chart(Converted("Bar", {Mapping("x", "stage", true), y}), kTemplateColumns, false);
+  chart.Variable("age").setLabel("Mean Age in years");
+  EXPECT_EQ(Layer(chart.Spec())["encoding"]["y"]["title"], "Mean Age in years");
+}
+
 TEST(Templates, ScatterplotHistogramAndViolin) {
   RenderChart scatter(Converted("Scatterplot", {Mapping("x", "age", false), Mapping("y", "chol", false)}),
                       kTemplateColumns, false);
