@@ -2,13 +2,17 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "engine/session/EngineOptions.h"
+
+class OutputSink;
 
 // Where a run writes its output.
 struct RunOutputs {
   std::ostream* listing = nullptr;  // the text listing, or null
   std::ostream* json = nullptr;     // the JSON output document, or null
+  std::vector<OutputSink*> more;    // further sinks the caller owns (pictures), fed after these
 };
 
 struct RunResult {

@@ -20,7 +20,7 @@ inline CommandRun RunCommands(const std::string& text, EngineOptions options = {
   std::ostringstream listing;
   std::ostringstream json;
   CommandRun run;
-  run.result = RunCommandStream(in, baseFolder, options, RunOutputs{&listing, &json});
+  run.result = RunCommandStream(in, baseFolder, options, RunOutputs{&listing, &json, {}});
   run.listing = listing.str();
   run.document = nlohmann::json::parse(json.str());
   return run;
