@@ -80,9 +80,7 @@ json PositionField(const LayerContext& context, const std::string& field, int di
   } else {
     encoding["type"] = look.temporal ? "temporal" : "quantitative";
   }
-  json axis = json::object();
-  look.AddNumberFormat(axis);
-  if (!axis.empty()) encoding["axis"] = axis;
+  look.AddNumberFormat(encoding, "axis");
   if (scale) ApplyScale(encoding, *scale, look.categorical);
   return encoding;
 }
@@ -142,13 +140,11 @@ json AestheticEncoding(const LayerContext& context, const AestheticUse& use) {
   }
   auto legend = context.model.legends.find(use.kind->legend);
   if (legend == context.model.legends.end()) legend = context.model.legends.find(use.kind->gpl);
-  json legendProperties = json::object();
-  look.AddNumberFormat(legendProperties);
+  look.AddNumberFormat(encoding, "legend");
   if (legend != context.model.legends.end()) {
     if (legend->second.title) encoding["title"] = *legend->second.title;
-    if (legend->second.hidden) legendProperties = nullptr;
+    if (legend->second.hidden) encoding["legend"] = nullptr;
   }
-  if (legendProperties.is_null() || !legendProperties.empty()) encoding["legend"] = legendProperties;
   return encoding;
 }
 
@@ -226,11 +222,10 @@ json SummaryValue(const LayerContext& context, const ElementModel& element, json
     encoding["aggregate"] = op;
     if (!key.empty()) encoding["field"] = EscapeFieldName(key);
   }
-  if (summary.readsField && !element.dims.empty()) {
-    json axis = json::object();
-    Look(context, element.dims.back().field).AddNumberFormat(axis);
-    if (!axis.empty() && op != "percent" && op != "percentCount" && op != "countTrue") encoding["axis"] = axis;
-  }
+  // a sum, mean, median, mode, minimum or maximum is in the units of its variable
+  bool sameUnits = op != "percent" && op != "percentCount" && op != "countTrue" && op != "count";
+  if (summary.readsField && !element.dims.empty() && sameUnits)
+    Look(context, element.dims.back().field).AddNumberFormat(encoding, "axis");
   if (const ScaleModel* scale = ScaleOf(context, dim)) ApplyScale(encoding, *scale, false);
   ApplyAxisGuide(context, encoding, dim);
   return encoding;

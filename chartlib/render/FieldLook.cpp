@@ -71,9 +71,9 @@ FieldLook LookOf(const ColumnRef& column, const XVariable* variable) {
   return look;
 }
 
-void FieldLook::AddNumberFormat(nlohmann::json& guide) const {
+void FieldLook::AddNumberFormat(nlohmann::json& encoding, const char* guide) const {
   if (categorical || temporal) return;
-  if (!numberFormat.empty()) guide["format"] = numberFormat;
+  if (!numberFormat.empty()) encoding["format"] = numberFormat;
   if (!prefix.empty() || !suffix.empty())
-    guide["labelExpr"] = fmt::format("{} + datum.label + {}", Quoted(prefix), Quoted(suffix));
+    encoding[guide]["labelExpr"] = fmt::format("{} + datum.label + {}", Quoted(prefix), Quoted(suffix));
 }

@@ -21,8 +21,9 @@ struct FieldLook {
   std::string suffix;
   nlohmann::json categories = nlohmann::json::array();  // shown values, first appearance first
 
-  // The axis or legend properties that write numbers in the field's format.
-  void AddNumberFormat(nlohmann::json& guide) const;
+  // Writes the field's numbers in its format: the channel's format (axis or
+  // legend labels, tooltips, text marks) and the guide's prefix and suffix.
+  void AddNumberFormat(nlohmann::json& encoding, const char* guide) const;
 };
 
 // The look of the column, from its chart variable when there is one.

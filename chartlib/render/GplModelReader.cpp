@@ -515,6 +515,8 @@ bool Reader::ReadDim(const Node& node) {
     if (!Field(node.operands[0], dim.field) || !Field(node.operands[1], dim.nestedIn)) return false;
   } else if (node.kind == Node::Kind::kChain && node.operands.size() == 2 && node.operators[0] == "+") {
     if (!Field(node.operands[0], dim.field) || !Field(node.operands[1], dim.rangeHigh)) return false;
+  } else if (node.kind == Node::Kind::kCall && (FindFunction(kPositionFunctions, node) || FindSummaryKind(node.text))) {
+    return Fail(At(node, fmt::format("the renderer does not draw \"{}\" inside one dimension of the position", node.text)));
   } else if (node.kind == Node::Kind::kCall) {
     return Fail(NotTaken("function", node));
   } else if (!Field(node, dim.field)) {

@@ -111,8 +111,14 @@ InlineTable BuildInlineTable(const ChartModel& model, const DocumentState& state
 std::optional<RenderWarning> FindMissingColumn(const ChartModel& model, const DocumentState& state) {
   if (!state.data) return std::nullopt;
   std::set<std::string> used = UsedNames(model);
+  std::string firstSource;
   for (const auto& [name, ref] : model.columns) {
     if (!used.count(name)) continue;
+    if (firstSource.empty()) firstSource = ref.source;
+    if (ref.source != firstSource)
+      return MakeWarning(fmt::format("The chart is not drawn: the renderer draws from one source, and the chart reads "
+                                     "\"{}\" and \"{}\".", firstSource, ref.source),
+                         ref.line, ref.col);
     const DataSourceTable* source = SourceOf(state, ref.source);
     if (source && source->FindColumn(ref.column)) continue;
     std::string place = ref.line > 0 ? fmt::format(" (line {}, column {} of the GPL)", ref.line, ref.col) : "";

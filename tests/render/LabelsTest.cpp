@@ -81,11 +81,11 @@ TEST(Labels, NumbersFollowTheVariablesFormat) {
     RenderChart chart = Bars();
     c.set(chart.Variable("MEAN_bili"));
     const json y = Layer(chart.Spec())["encoding"]["y"];
-    EXPECT_EQ(y["axis"]["format"], c.format);
+    EXPECT_EQ(y["format"], c.format);
     if (*c.labelExpr)
       EXPECT_EQ(y["axis"]["labelExpr"], c.labelExpr);
     else
-      EXPECT_FALSE(y["axis"].contains("labelExpr"));
+      EXPECT_FALSE(y.contains("axis"));
   }
 }
 

@@ -33,6 +33,8 @@ const WarningCase kCases[] = {
     {"UndrawnStatement", "TRANS: z = eval(y * 2)\nELEMENT: interval(position(x*y))", "does not draw TRANS", 4, 1},
     {"UndrawnGuideOption", "GUIDE: axis(dim(1), delta(5))\nELEMENT: interval(position(x*y))",
      "does not draw axis option \"delta\"", 4, 21},
+    {"StatisticInsideADimension", "ELEMENT: interval(position(x*summary.mean(y)))",
+     "does not draw \"summary.mean\" inside one dimension", 4, 30},
     {"NoElement", "GUIDE: axis(dim(1), label(\"x\"))", "no ELEMENT statement", 0, 0},
 };
 
@@ -78,6 +80,16 @@ TEST(Warnings, ADataColumnMissingFromItsSource) {
   EXPECT_EQ(checked[0].line, 3);
   EXPECT_EQ(checked[0].column, 11);
   EXPECT_FALSE(chart.Compile().spec);
+}
+
+TEST(Warnings, TwoSourcesAreNotDrawnTogether) {
+  RenderChart chart("SOURCE: s = userSource(id(\"graphdataset\"))\nSOURCE: t = userSource(id(\"other\"))\n"
+                    "DATA: x = col(source(s), name(\"x\"), unit.category())\nDATA: y = col(source(t), name(\"y\"))\n"
+                    "ELEMENT: interval(position(x*y))",
+                    kColumns);
+  std::vector<RenderWarning> checked = chart.Check();
+  ASSERT_EQ(checked.size(), 1u);
+  EXPECT_NE(checked[0].text.find("one source"), std::string::npos) << checked[0].text;
 }
 
 TEST(Warnings, AMissingColumnThatNoElementDrawsIsHarmless) {
