@@ -62,6 +62,8 @@ ChartLook LookOfChart(const DocumentState& state) {
   ChartLook look;
   nlohmann::json& config = look.config;
   config["font"] = "DejaVu Sans";
+  // value labels and variable labels are read whole, not cut short
+  config["legend"] = {{"titleLimit", 400}, {"labelLimit", 400}};
   std::vector<std::string> cycle = ColorCycle(state);
   if (state.styleSheet) ApplyStyleSheet(state.styleSheet->content, config, cycle);
   if (!cycle.empty()) config["range"]["category"] = cycle;

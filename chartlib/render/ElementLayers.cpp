@@ -1,6 +1,7 @@
 #include "chartlib/render/ElementLayers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -36,14 +37,18 @@ std::string CategoryText(const json& value) {
 json CategoryOrder(const FieldLook& look, const ScaleModel* scale) {
   if (!scale || scale->include.empty()) return look.categories;
   json order = json::array();
+  // include names values ("2") or, for labelled values, their labels
   for (const std::string& text : scale->include) {
-    auto found = std::find_if(look.categories.begin(), look.categories.end(),
-                              [&](const json& value) { return CategoryText(value) == text; });
-    order.push_back(found == look.categories.end() ? json(text) : *found);
+    auto byValue = look.shownByValue.find(text);
+    auto byShown = std::find_if(look.categories.begin(), look.categories.end(),
+                                [&](const json& value) { return CategoryText(value) == text; });
+    json shown = byValue != look.shownByValue.end() ? byValue->second
+                 : byShown != look.categories.end() ? *byShown
+                                                    : json(text);
+    if (std::find(order.begin(), order.end(), shown) == order.end()) order.push_back(shown);
   }
   for (const json& value : look.categories)
-    if (std::find(scale->include.begin(), scale->include.end(), CategoryText(value)) == scale->include.end())
-      order.push_back(value);
+    if (std::find(order.begin(), order.end(), value) == order.end()) order.push_back(value);
   return order;
 }
 
@@ -67,6 +72,22 @@ void ApplyScale(json& encoding, const ScaleModel& scale, bool categorical) {
     out["domain"] = {{"unionWith", values}};
   }
   if (out.empty()) encoding.erase("scale");
+}
+
+// binCount(n) asks for n bins: over the data's extent, without the nicer
+// steps that Vega-Lite's maxbins would choose.
+json BinOf(const ElementModel& element, const FieldLook& look) {
+  json bin = json::object();
+  if (element.binWidth) {
+    bin["step"] = *element.binWidth;
+  } else if (element.binCount && *element.binCount >= 1 && look.min && look.max && *look.max > *look.min) {
+    bin["extent"] = {*look.min, *look.max};
+    bin["step"] = (*look.max - *look.min) / std::floor(*element.binCount);
+    bin["nice"] = false;
+  } else if (element.binCount) {
+    bin["maxbins"] = *element.binCount;
+  }
+  return bin;
 }
 
 // A field on a position channel, titled and formatted for the axis of dim.
@@ -259,9 +280,7 @@ void EncodePositions(const LayerContext& context, const ElementModel& element, j
     if (context.model.polar && i == 0 && !Look(context, dim.field).categorical) channel = "theta";
     json field = PositionField(context, dim.field, dimNumber);
     if (element.bin && i == 0) {
-      json bin = json::object();
-      if (element.binCount) bin["maxbins"] = *element.binCount;
-      if (element.binWidth) bin["step"] = *element.binWidth;
+      json bin = BinOf(element, Look(context, dim.field));
       field["bin"] = bin.empty() ? json(true) : bin;
       field["type"] = "quantitative";
       field.erase("sort");
@@ -386,6 +405,8 @@ void AddElementLayers(const LayerContext& context, const ElementModel& element, 
   if (!element.smooth.empty()) markType = "line";
   json mark = {{"type", markType}};
   if (markType == "errorbar") mark["ticks"] = true;
+  // ranges drawn over bars of the first colour must stand out from them
+  if (ranged) mark["color"] = "#222222";
   if (markType == "boxplot") mark["extent"] = 1.5;
   if (markType != "errorbar" && markType != "boxplot") mark["tooltip"] = true;
   json layer = {{"mark", mark}, {"transform", json::array()}, {"encoding", json::object()}};

@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ struct FieldLook {
   std::string prefix;
   std::string suffix;
   nlohmann::json categories = nlohmann::json::array();  // shown values, first appearance first
+  std::map<std::string, nlohmann::json> shownByValue;    // a category as GPL writes it ("2") -> its shown value
+  std::optional<double> min;                             // the extent of the numbers drawn
+  std::optional<double> max;
 
   // Writes the field's numbers in its format: the channel's format (axis or
   // legend labels, tooltips, text marks) and the guide's prefix and suffix.

@@ -67,6 +67,16 @@ std::set<std::string> UsedNames(const ChartModel& model) {
   return used;
 }
 
+// A cell as GPL writes a value: SCALE: cat(dim(1), include("2", "1")).
+std::string ValueText(const DataColumn::Cell& cell) {
+  return cell.kind == DataColumn::Cell::Kind::kText ? *cell.text : ShortestDoubleText(cell.number, 16);
+}
+
+void NoteExtent(FieldLook& look, double value) {
+  if (!look.min || value < *look.min) look.min = value;
+  if (!look.max || value > *look.max) look.max = value;
+}
+
 }  // namespace
 
 InlineTable BuildInlineTable(const ChartModel& model, const DocumentState& state) {
@@ -94,17 +104,27 @@ InlineTable BuildInlineTable(const ChartModel& model, const DocumentState& state
   for (std::size_t row = 0; row < source->RowCount(); ++row) {
     nlohmann::json record = nlohmann::json::object();
     for (Read& read : reads) {
-      nlohmann::json value = Shown(read.column->At(row), read.variable, *read.look);
-      if (read.look->categorical && !value.is_null() && read.seen.insert(value.dump()).second)
+      DataColumn::Cell cell = read.column->At(row);
+      nlohmann::json value = Shown(cell, read.variable, *read.look);
+      if (read.look->categorical && !value.is_null() && read.seen.insert(value.dump()).second) {
         read.look->categories.push_back(value);
+        read.look->shownByValue[ValueText(cell)] = value;
+      }
+      if (!read.look->categorical && value.is_number()) NoteExtent(*read.look, value.get<double>());
       record[read.look->key] = std::move(value);
     }
     table.rows.push_back(std::move(record));
   }
-  // Looks of other DATA names on the same column share its categories.
-  for (auto& [name, look] : table.looks)
-    for (const Read& read : reads)
-      if (read.look->key == look.key && read.look != &look) look.categories = read.look->categories;
+  // Looks of other DATA names on the same column share what the rows showed.
+  for (auto& [name, look] : table.looks) {
+    for (const Read& read : reads) {
+      if (read.look->key != look.key || read.look == &look) continue;
+      look.categories = read.look->categories;
+      look.shownByValue = read.look->shownByValue;
+      look.min = read.look->min;
+      look.max = read.look->max;
+    }
+  }
   return table;
 }
 

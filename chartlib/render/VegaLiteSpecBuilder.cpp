@@ -52,6 +52,23 @@ void ApplyGradient(const ChartLook& look, json& layers) {
   }
 }
 
+// Points and lines are drawn over the data's extent, as bars and areas are
+// from zero; a chart that mixes them keeps zero, so its layers share one scale.
+void FitScalesToData(json& layers) {
+  for (const json& layer : layers) {
+    std::string type = layer["mark"]["type"];
+    if (type != "point" && type != "line" && type != "text") return;
+  }
+  for (json& layer : layers) {
+    for (const char* channel : {"x", "y"}) {
+      json& encoding = layer["encoding"];
+      if (!encoding.contains(channel) || encoding[channel].value("type", "") != "quantitative") continue;
+      json& scale = encoding[channel]["scale"];
+      if (!scale.contains("zero") && !scale.contains("domain") && !scale.contains("type")) scale["zero"] = false;
+    }
+  }
+}
+
 }  // namespace
 
 json BuildVegaLiteSpec(const ChartModel& model, const DocumentState& state) {
@@ -69,6 +86,7 @@ json BuildVegaLiteSpec(const ChartModel& model, const DocumentState& state) {
     break;
   }
   if (look.gradient) ApplyGradient(look, layers);
+  FitScalesToData(layers);
 
   json view = json::object();
   if (!context.facetColumn.empty() || !context.facetRow.empty()) {

@@ -39,6 +39,7 @@ const CoverageCase kCases[] = {
        EXPECT_EQ(MarkType(Layer(spec)), "point");
        ExpectField(Layer(spec)["encoding"], "x", "age", "quantitative");
        ExpectField(Layer(spec)["encoding"], "y", "chol", "quantitative");
+       EXPECT_EQ(Layer(spec)["encoding"]["y"]["scale"]["zero"], false) << "points are drawn over the data's extent";
      }},
     {"Line", "ELEMENT: line(position(stage*chol))",
      [](const json& spec) {
@@ -52,6 +53,7 @@ const CoverageCase kCases[] = {
        ExpectField(Layer(spec)["encoding"], "x", "stage", "nominal");
        ExpectField(Layer(spec)["encoding"], "y", "chol", "quantitative");
        EXPECT_TRUE(Layer(spec)["encoding"]["y"]["stack"].is_null()) << "bars of one category overlap, unstacked";
+       EXPECT_FALSE(Layer(spec)["encoding"]["y"].contains("scale")) << "bars start at zero";
      }},
     {"PathInDataOrder", "ELEMENT: path(position(age*chol))",
      [](const json& spec) {
@@ -129,7 +131,9 @@ const CoverageCase kCases[] = {
      }},
     {"Histogram", "ELEMENT: interval(position(summary.count(bin.rect(age, binCount(5)))))",
      [](const json& spec) {
-       EXPECT_EQ(Layer(spec)["encoding"]["x"]["bin"]["maxbins"], 5);
+       // five bins of equal width over the data's extent (30 to 60)
+       EXPECT_EQ(Layer(spec)["encoding"]["x"]["bin"]["extent"], json({30, 60}));
+       EXPECT_EQ(Layer(spec)["encoding"]["x"]["bin"]["step"], 6);
        EXPECT_EQ(Layer(spec)["encoding"]["y"]["aggregate"], "count");
        EXPECT_EQ(Layer(spec)["encoding"]["y"]["title"], "Count");
      }},

@@ -53,6 +53,15 @@ TEST(Labels, ValueLabelsReplaceValuesInTheOrderOfTheData) {
   EXPECT_EQ(encoding["color"]["scale"]["domain"], json({"Female", "m"}));
 }
 
+TEST(Labels, ScaleIncludeOrdersLabelledCategoriesByTheirValues) {
+  RenderChart chart(Declare({"stage"}, {"MEAN_bili"}) + "SCALE: cat(dim(1), include(\"2\", \"3\"))\n" +
+                        "ELEMENT: interval(position(stage*MEAN_bili))",
+                    {{"stage", {3, 1, 2}}, {"MEAN_bili", {1, 2, 3}}});
+  chart.Variable("stage").addRelabel(2.0, "Stage two");
+  chart.Variable("stage").addRelabel(3.0, "Stage three");
+  EXPECT_EQ(Layer(chart.Spec())["encoding"]["x"]["sort"], json({"Stage two", "Stage three", 1}));
+}
+
 TEST(Labels, MissingCellsAreNull) {
   RenderChart chart(Declare({}, {"x", "y"}) + "ELEMENT: point(position(x*y))", {{"x", {1, 2}}, {"y", {-1.7976931348623157e308, json()}}});
   json rows = chart.Spec()["data"]["values"];
