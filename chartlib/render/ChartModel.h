@@ -51,8 +51,6 @@ struct ElementModel {
   bool boxPlot = false;
   bool mirrored = false;  // a violin: the density drawn on both sides
   std::vector<AestheticUse> aesthetics;
-  int line = 0;
-  int col = 0;
 };
 
 struct AxisGuide {
@@ -71,6 +69,7 @@ struct ScaleModel {
   std::optional<double> max;
   std::vector<std::string> include;  // texts as written; for cat the order
   bool reverse = false;
+  bool fitData = false;  // dataMinimum(), dataMaximum(): the domain is the data's extent
 };
 
 struct FitLineRequest {
@@ -84,11 +83,13 @@ struct ChartModel {
   std::map<int, AxisGuide> axes;               // by dimension, from 1
   std::map<std::string, LegendGuide> legends;  // by aesthetic name ("color", "shape", ...)
   std::map<int, ScaleModel> scales;            // by dimension
+  std::map<std::string, ScaleModel> aestheticScales;  // cat scales of aesthetics, by name
   std::optional<std::string> title;
   std::optional<std::string> subtitle;
   std::optional<std::string> footnote;
   bool transpose = false;
   bool polar = false;
+  double startAngle = 0;  // degrees, clockwise from the top
   std::optional<int> clusterDim;  // from 1: the dimension whose categories form the clusters
 };
 

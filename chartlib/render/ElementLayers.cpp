@@ -52,7 +52,10 @@ json CategoryOrder(const FieldLook& look, const ScaleModel* scale) {
   return order;
 }
 
+// A pie's angle always spans the whole of its sum: SCALE settings of its
+// dimension do not apply.
 const ScaleModel* ScaleOf(const LayerContext& context, int dim) {
+  if (context.model.polar) return nullptr;
   auto found = context.model.scales.find(dim);
   return found == context.model.scales.end() ? nullptr : &found->second;
 }
@@ -66,6 +69,7 @@ void ApplyScale(json& encoding, const ScaleModel& scale, bool categorical) {
   }
   if (scale.max) out["domainMax"] = *scale.max;
   if (scale.reverse) out["reverse"] = true;
+  if (scale.fitData && !scale.min) out["zero"] = false;
   if (!categorical && !scale.include.empty()) {
     json values = json::array();
     for (const std::string& value : scale.include) values.push_back(std::atof(value.c_str()));
@@ -111,7 +115,8 @@ void ApplyAxisGuide(const LayerContext& context, json& encoding, int dim) {
   auto found = context.model.axes.find(dim);
   if (found == context.model.axes.end()) return;
   if (found->second.title) encoding["title"] = *found->second.title;
-  if (found->second.hidden) encoding["axis"] = nullptr;
+  // a pie has no axes to hide
+  if (found->second.hidden && !context.model.polar) encoding["axis"] = nullptr;
 }
 
 struct Channels {
@@ -136,7 +141,9 @@ const AestheticUse* ColorField(const ElementModel& element) {
 void ApplyConstant(const AestheticUse& use, json& mark) {
   std::string channel = use.kind->channel;
   if (channel == "color") {
-    mark["color"] = use.constant;
+    // color."ff0000" names its colour in hex
+    bool hex = use.constant.size() == 6 && use.constant.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+    mark["color"] = hex ? "#" + use.constant : use.constant;
   } else if (channel == "stroke") {
     mark["stroke"] = use.constant;
   } else if (channel == "size") {
@@ -145,7 +152,7 @@ void ApplyConstant(const AestheticUse& use, json& mark) {
     if (size > 0) mark["size"] = mark["type"] == "point" ? size * size : size;
   } else if (channel == "opacity") {
     mark["opacity"] = 1 - std::atof(use.constant.c_str());
-  } else if (channel == "shape" && use.constant != "ibeam") {
+  } else if (channel == "shape" && use.constant != "ibeam" && mark["type"] == "point") {
     mark["shape"] = use.constant;
   }
 }
@@ -155,7 +162,10 @@ json AestheticEncoding(const LayerContext& context, const AestheticUse& use) {
   json encoding = {{"field", look.fieldRef}, {"title", look.title}};
   if (look.categorical) {
     encoding["type"] = "nominal";
-    encoding["scale"] = {{"domain", look.categories}};
+    auto scale = context.model.aestheticScales.find(use.kind->legend);
+    if (scale == context.model.aestheticScales.end()) scale = context.model.aestheticScales.find(use.kind->gpl);
+    bool ordered = scale != context.model.aestheticScales.end();
+    encoding["scale"] = {{"domain", CategoryOrder(look, ordered ? &scale->second : nullptr)}};
   } else {
     encoding["type"] = "quantitative";
   }
@@ -252,14 +262,9 @@ json SummaryValue(const LayerContext& context, const ElementModel& element, json
   return encoding;
 }
 
-// The dimension, from 1, of the i-th position field once clustering moved
-// the cluster dimension to x.
-struct Placed {
-  std::string field;
-  std::string channel;
-  int dim;
-};
-
+// x and y from the first two dimensions (a cluster dimension goes to x, the
+// first dimension within it to the offset), the summary's value, and a
+// histogram's count.
 void EncodePositions(const LayerContext& context, const ElementModel& element, json& encoding, json& transforms) {
   Channels channels = ChannelsOf(context);
   std::vector<PositionDim> dims = element.dims;
@@ -304,10 +309,13 @@ void EncodePositions(const LayerContext& context, const ElementModel& element, j
   int valueDim = static_cast<int>(std::min<std::size_t>(plain, 1)) + 1;
   std::string valueChannel = context.model.polar ? "theta" : plain == 0 ? channels.x : channels.y;
   if (summarised) encoding[valueChannel] = SummaryValue(context, element, transforms, valueDim);
+  if (context.model.polar && encoding.contains("theta") && context.model.startAngle != 0) {
+    double start = context.model.startAngle * std::acos(-1.0) / 180;
+    encoding["theta"]["scale"]["range"] = {start, start + 2 * std::acos(-1.0)};
+  }
   if (element.bin && !summarised)
     encoding[channels.y] = {{"aggregate", "count"}, {"type", "quantitative"}, {"title", "Count"}};
   if (element.bin && !summarised) ApplyAxisGuide(context, encoding[channels.y], 2);
-  if (element.bin && summarised) encoding[channels.y]["title"] = encoding[channels.y].value("title", "Count");
 }
 
 void EncodeAesthetics(const LayerContext& context, const ElementModel& element, json& encoding, json& mark) {

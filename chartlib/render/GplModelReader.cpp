@@ -110,6 +110,8 @@ class Reader {
   bool Data(const GplStatement& statement);
   bool Skip(const GplStatement&) { return true; }
   bool Undrawn(const GplStatement& statement);
+  bool Graph(const GplStatement& statement);
+  bool Page(const GplStatement& statement);
 
   // GUIDE functions.
   bool Axis(const Node& call);
@@ -140,6 +142,7 @@ class Reader {
   }
   bool Dispatch(std::span<const FunctionRow> rows, const char* what, const Node& call);
   bool ReadScale(const Node& call, const char* type);
+  ScaleModel* ScaleFor(const Node& call, const char* type, const Node*& target);
   bool Smooth(const Node& call, const char* method);
   bool ReadDimensions(const Node& dims, std::vector<int>& out);
   bool ReadElementArgument(const Node& argument);
@@ -152,6 +155,7 @@ class Reader {
   ReadChart chart_;
   std::map<std::string, std::string> sourceIds_;  // SOURCE variable -> userSource id
   ElementModel* element_ = nullptr;
+  int graphs_ = 0;
 };
 
 using StatementRead = bool (Reader::*)(const GplStatement&);
@@ -170,8 +174,8 @@ constexpr StatementRow kStatements[] = {
     {.label = "COORD", .declares = false, .read = &Reader::Coord},
     {.label = "ELEMENT", .declares = false, .read = &Reader::Element},
     {.label = "TRANS", .declares = true, .read = &Reader::Undrawn},
-    {.label = "GRAPH", .declares = false, .read = &Reader::Undrawn},
-    {.label = "PAGE", .declares = false, .read = &Reader::Undrawn},
+    {.label = "GRAPH", .declares = false, .read = &Reader::Graph},
+    {.label = "PAGE", .declares = false, .read = &Reader::Page},
 };
 
 const FunctionRow kGuides[] = {
@@ -245,6 +249,20 @@ ReadChart Reader::Read(const GplProgram& program) {
 
 bool Reader::Undrawn(const GplStatement& statement) {
   return Fail(At(statement.line, statement.column, fmt::format("the renderer does not draw {} statements", statement.label)));
+}
+
+// One page with one graph frames the chart as it is drawn anyway; a second
+// graph on the page would need a layout of its own.
+bool Reader::Page(const GplStatement& statement) {
+  if (Is(statement.value, "begin") || Is(statement.value, "end")) return true;
+  return Fail(NotTaken("page function", statement.value));
+}
+
+bool Reader::Graph(const GplStatement& statement) {
+  if (Is(statement.value, "end")) return true;
+  if (!Is(statement.value, "begin")) return Fail(NotTaken("graph function", statement.value));
+  if (++graphs_ > 1) return Fail(At(statement.value, "the renderer draws one graph per page"));
+  return true;
 }
 
 bool Reader::Dispatch(std::span<const FunctionRow> rows, const char* what, const Node& call) {
@@ -353,15 +371,30 @@ bool Reader::Footnote(const Node& call) {
   return true;
 }
 
+ScaleModel* Reader::ScaleFor(const Node& call, const char* type, const Node*& target) {
+  if ((target = Arg(call, "dim"))) {
+    std::vector<int> dims;
+    if (!ReadDimensions(*target, dims)) return nullptr;
+    return &chart_.model.scales[dims[0]];
+  }
+  target = Arg(call, "aesthetic");
+  if (target && !target->operands.empty() && std::string(type) == "cat") {
+    std::string name = target->operands[0].text;
+    if (StartsWith(name, "aesthetic.")) name = name.substr(10);
+    if (FindAestheticKind(name)) return &chart_.model.aestheticScales[name];
+  }
+  Fail(At(call, fmt::format("the renderer does not draw this {} scale: it takes dim(n), or aesthetic(...) for cat", type)));
+  return nullptr;
+}
+
 bool Reader::ReadScale(const Node& call, const char* type) {
-  const Node* dim = Arg(call, "dim");
-  std::vector<int> dims;
-  if (!dim) return Fail(NotTaken("scale without dim(...)", call));
-  if (!ReadDimensions(*dim, dims)) return false;
-  ScaleModel& scale = chart_.model.scales[dims[0]];
+  const Node* target = nullptr;
+  ScaleModel* found = ScaleFor(call, type, target);
+  if (!found) return false;
+  ScaleModel& scale = *found;
   scale.type = type;
   for (const Node& argument : call.operands) {
-    if (&argument == dim) continue;
+    if (&argument == target) continue;
     if (Is(argument, "min") && FirstNumber(&argument)) {
       scale.min = FirstNumber(&argument);
     } else if (Is(argument, "max") && FirstNumber(&argument)) {
@@ -372,6 +405,8 @@ bool Reader::ReadScale(const Node& call, const char* type) {
       for (const Node& value : argument.operands) scale.include.push_back(value.kind == Node::Kind::kString ? value.text : Shown(value));
     } else if (Is(argument, "base") && std::string(type) == "log") {
       continue;
+    } else if (Is(argument, "dataMinimum") || Is(argument, "dataMaximum")) {
+      scale.fitData = true;
     } else {
       return Fail(NotTaken("scale option", argument));
     }
@@ -404,8 +439,14 @@ bool Reader::Transpose(const Node& call) {
 
 bool Reader::PolarTheta(const Node& call) {
   chart_.model.polar = true;
-  for (const Node& argument : call.operands)
-    if (!Is(argument, "dim")) return Fail(NotTaken("coordinate option", argument));
+  for (const Node& argument : call.operands) {
+    if (Is(argument, "dim")) continue;
+    if (Is(argument, "startAngle") && FirstNumber(&argument)) {
+      chart_.model.startAngle = *FirstNumber(&argument);
+      continue;
+    }
+    return Fail(NotTaken("coordinate option", argument));
+  }
   return true;
 }
 
@@ -425,8 +466,6 @@ bool Reader::Element(const GplStatement& statement) {
   element_ = &chart_.model.elements.emplace_back();
   element_->kind = kind;
   element_->arrangement = arrangement;
-  element_->line = value.line;
-  element_->col = value.column;
   for (const Node& argument : value.operands)
     if (!ReadElementArgument(argument)) return false;
   if (element_->dims.empty() && !element_->summary)
@@ -443,6 +482,8 @@ bool Reader::ReadElementArgument(const Node& argument) {
     return ReadAlgebra(argument.operands[0]);
   }
   if (const AestheticKind* kind = FindAestheticKind(argument.text)) return ReadAesthetic(*kind, argument);
+  // lines break at missing values, which is what both ask for
+  if (Is(argument, "missing.wings") || Is(argument, "missing.gap")) return true;
   return Fail(NotTaken("element option", argument));
 }
 
@@ -456,10 +497,8 @@ bool Reader::ReadAesthetic(const AestheticKind& kind, const Node& call) {
   } else if ((value.kind == Node::Kind::kName || value.kind == Node::Kind::kCall) && value.text.find('.') != std::string::npos) {
     // color.red, shape.ibeam, size."5px": the constant is the text after the family
     use.constant = value.text.substr(value.text.find('.') + 1);
-    if (use.constant.empty()) {
-      const std::string* text = FirstString(&value);
-      if (text) use.constant = *text;
-    }
+    if (use.constant.size() >= 2 && use.constant.front() == '"' && use.constant.back() == '"')
+      use.constant = use.constant.substr(1, use.constant.size() - 2);
   } else if (value.kind == Node::Kind::kString || value.kind == Node::Kind::kNumber) {
     use.constant = value.kind == Node::Kind::kString ? value.text : Shown(value);
   } else if (value.kind == Node::Kind::kName) {

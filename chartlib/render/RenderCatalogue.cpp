@@ -46,7 +46,7 @@ constexpr const char* kKnownUndrawn[] = {
     "polygon",  "polar",          "parallel",     "jitter",    "ternary",      "map",          "bin.hex",
     "bin.dot",  "summary.sd",     "summary.variance", "summary.range", "region.confi.mean", "link.hull",
     "link.mst", "position.stack", "smooth.spline", "smooth.quadratic", "smooth.cubic", "split",
-    "delta",    "start",          "ticks",        "gap",       "opposite",     "format",
+    "density.normal", "delta",    "start",          "ticks",        "gap",       "opposite",     "format",
 };
 
 template <typename Row>

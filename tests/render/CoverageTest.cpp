@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 #include "tests/render/RenderChart.h"
@@ -171,6 +172,32 @@ const CoverageCase kCases[] = {
        EXPECT_EQ(MarkType(Layer(spec)), "arc");
        EXPECT_EQ(Layer(spec)["encoding"]["theta"]["aggregate"], "count");
        ExpectField(Layer(spec)["encoding"], "color", "sex", "nominal");
+     }},
+    {"AestheticScaleOrdersTheLegend",
+     "SCALE: cat(aesthetic(aesthetic.color.interior), include(\"f\", \"m\"))\n"
+     "ELEMENT: interval.stack(position(stage*chol), color.interior(sex), shape.interior(shape.square))",
+     [](const json& spec) {
+       EXPECT_EQ(Layer(spec)["encoding"]["color"]["scale"]["domain"], json({"f", "m"}));
+       EXPECT_FALSE(Layer(spec)["mark"].contains("shape")) << "bars are square anyway";
+     }},
+    {"PieOfPercentsFromAStartAngle",
+     "COORD: polar.theta(startAngle(90))\nGUIDE: axis(dim(1), null())\n"
+     "SCALE: linear(dim(1), dataMinimum(), dataMaximum())\n"
+     "ELEMENT: interval.stack(position(summary.percent(chol, base.all())), color.interior(sex))",
+     [](const json& spec) {
+       const json& theta = Layer(spec)["encoding"]["theta"];
+       EXPECT_EQ(theta["field"], "__value");
+       EXPECT_FALSE(theta.contains("axis"));
+       EXPECT_NEAR(theta["scale"]["range"][0].get<double>(), std::acos(-1.0) / 2, 1e-9);
+       EXPECT_FALSE(theta["scale"].contains("zero")) << "every slice keeps its share";
+     }},
+    {"OnePageWithOneGraph",
+     "PAGE: begin(scale(400px, 300px))\nGRAPH: begin(origin(10%, 10%), scale(85%, 80%))\n"
+     "ELEMENT: point(position(age*chol), transparency(transparency.\"0.3\"), color(color.\"ff0000\"))\n"
+     "GRAPH: end()\nPAGE: end()",
+     [](const json& spec) {
+       EXPECT_NEAR(Layer(spec)["mark"]["opacity"].get<double>(), 0.7, 1e-9);
+       EXPECT_EQ(Layer(spec)["mark"]["color"], "#ff0000");
      }},
 };
 

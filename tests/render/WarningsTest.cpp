@@ -35,6 +35,10 @@ const WarningCase kCases[] = {
      "does not draw axis option \"delta\"", 4, 21},
     {"StatisticInsideADimension", "ELEMENT: interval(position(x*summary.mean(y)))",
      "does not draw \"summary.mean\" inside one dimension", 4, 30},
+    {"TwoGraphsOnOnePage",
+     "GRAPH: begin(origin(0%, 0%))\nELEMENT: interval(position(x*y))\nGRAPH: end()\n"
+     "GRAPH: begin(origin(50%, 0%))\nELEMENT: point(position(x*y))\nGRAPH: end()",
+     "one graph per page", 7, 8},
     {"NoElement", "GUIDE: axis(dim(1), label(\"x\"))", "no ELEMENT statement", 0, 0},
 };
 
