@@ -72,6 +72,18 @@ std::string ValueText(const DataColumn::Cell& cell) {
   return cell.kind == DataColumn::Cell::Kind::kText ? *cell.text : ShortestDoubleText(cell.number, 16);
 }
 
+// Numeric categories in the order of their values (rows of case data come in
+// any order; a cube's come in this one), texts after them as they came.
+void OrderCategories(std::vector<std::pair<double, nlohmann::json>>& numbers, nlohmann::json& categories) {
+  if (numbers.empty()) return;
+  std::stable_sort(numbers.begin(), numbers.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  nlohmann::json ordered = nlohmann::json::array();
+  for (auto& [number, shown] : numbers) ordered.push_back(shown);
+  for (const nlohmann::json& shown : categories)
+    if (std::find(ordered.begin(), ordered.end(), shown) == ordered.end()) ordered.push_back(shown);
+  categories = std::move(ordered);
+}
+
 void NoteExtent(FieldLook& look, double value) {
   if (!look.min || value < *look.min) look.min = value;
   if (!look.max || value > *look.max) look.max = value;
@@ -86,6 +98,7 @@ InlineTable BuildInlineTable(const ChartModel& model, const DocumentState& state
     const XVariable* variable;
     FieldLook* look;
     std::set<std::string> seen;
+    std::vector<std::pair<double, nlohmann::json>> numbers;  // numeric categories with what they show
   };
   std::vector<Read> reads;
   const DataSourceTable* source = nullptr;
@@ -98,7 +111,7 @@ InlineTable BuildInlineTable(const ChartModel& model, const DocumentState& state
     if (!source) source = from;
     const DataColumn* column = from && from == source ? from->FindColumn(ref.column) : nullptr;
     if (column && std::none_of(reads.begin(), reads.end(), [&](const Read& read) { return read.column == column; }))
-      reads.push_back({column, variable, &look, {}});
+      reads.push_back({column, variable, &look, {}, {}});
   }
   if (!source) return table;
   for (std::size_t row = 0; row < source->RowCount(); ++row) {
@@ -109,12 +122,14 @@ InlineTable BuildInlineTable(const ChartModel& model, const DocumentState& state
       if (read.look->categorical && !value.is_null() && read.seen.insert(value.dump()).second) {
         read.look->categories.push_back(value);
         read.look->shownByValue[ValueText(cell)] = value;
+        if (cell.kind == DataColumn::Cell::Kind::kNumber) read.numbers.emplace_back(cell.number, value);
       }
       if (!read.look->categorical && value.is_number()) NoteExtent(*read.look, value.get<double>());
       record[read.look->key] = std::move(value);
     }
     table.rows.push_back(std::move(record));
   }
+  for (Read& read : reads) OrderCategories(read.numbers, read.look->categories);
   // Looks of other DATA names on the same column share what the rows showed.
   for (auto& [name, look] : table.looks) {
     for (const Read& read : reads) {

@@ -69,6 +69,28 @@ void FitScalesToData(json& layers) {
   }
 }
 
+bool IsRange(const json& layer) {
+  std::string type = layer["mark"]["type"];
+  return type == "errorbar" || (type == "rule" && (layer["encoding"].contains("y2") || layer["encoding"].contains("x2")));
+}
+
+// A range drawn over bars or points is titled by what it ranges over, not by
+// its low end's label.
+void ShareRangeTitles(json& layers) {
+  for (const char* channel : {"x", "y"}) {
+    const json* title = nullptr;
+    for (const json& layer : layers)
+      if (!IsRange(layer) && layer["encoding"].contains(channel) && layer["encoding"][channel].contains("title")) {
+        title = &layer["encoding"][channel]["title"];
+        break;
+      }
+    if (!title) continue;
+    json shared = *title;
+    for (json& layer : layers)
+      if (IsRange(layer) && layer["encoding"].contains(channel)) layer["encoding"][channel]["title"] = shared;
+  }
+}
+
 }  // namespace
 
 json BuildVegaLiteSpec(const ChartModel& model, const DocumentState& state) {
@@ -87,6 +109,7 @@ json BuildVegaLiteSpec(const ChartModel& model, const DocumentState& state) {
   }
   if (look.gradient) ApplyGradient(look, layers);
   FitScalesToData(layers);
+  ShareRangeTitles(layers);
 
   json view = json::object();
   if (!context.facetColumn.empty() || !context.facetRow.empty()) {

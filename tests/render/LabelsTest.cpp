@@ -32,7 +32,7 @@ TEST(Labels, WithoutALabelTheColumnNameTitles) {
   EXPECT_EQ(encoding["y"]["title"], "MEAN_bili");
 }
 
-TEST(Labels, ValueLabelsReplaceValuesInTheOrderOfTheData) {
+TEST(Labels, ValueLabelsReplaceValuesThatKeepTheirOrder) {
   RenderChart chart = Bars();
   chart.Variable("stage").addRelabel(1.0, "Stage one");
   chart.Variable("stage").addRelabel(3.0, "Stage three");
@@ -49,7 +49,8 @@ TEST(Labels, ValueLabelsReplaceValuesInTheOrderOfTheData) {
   EXPECT_EQ(rows[0]["sex"], "Female");
   EXPECT_EQ(rows[1]["sex"], "m");
   const json& encoding = Layer(spec)["encoding"];
-  EXPECT_EQ(encoding["x"]["sort"], json({"Stage three", "Stage one", 2}));
+  // numeric categories in the order of their values, whatever order the rows came in
+  EXPECT_EQ(encoding["x"]["sort"], json({"Stage one", 2, "Stage three"}));
   EXPECT_EQ(encoding["color"]["scale"]["domain"], json({"Female", "m"}));
 }
 
@@ -60,6 +61,17 @@ TEST(Labels, ScaleIncludeOrdersLabelledCategoriesByTheirValues) {
   chart.Variable("stage").addRelabel(2.0, "Stage two");
   chart.Variable("stage").addRelabel(3.0, "Stage three");
   EXPECT_EQ(Layer(chart.Spec())["encoding"]["x"]["sort"], json({"Stage two", "Stage three", 1}));
+}
+
+TEST(Labels, ARangeOverBarsIsTitledByTheBars) {
+  RenderChart chart(Declare({"stage"}, {"MEAN_bili", "LOW", "HIGH"}) +
+                        "ELEMENT: interval(position(stage*MEAN_bili))\n"
+                        "ELEMENT: interval(position(region.spread.range(stage*(LOW+HIGH))), shape(shape.ibeam))",
+                    {{"stage", {1, 2}}, {"MEAN_bili", {2, 3}}, {"LOW", {1, 2}}, {"HIGH", {3, 4}}});
+  chart.Variable("MEAN_bili").setLabel("Mean Serum bilirubin");
+  chart.Variable("LOW").setLabel("Mean Serum bilirubin Std. Deviation (0.95) Low");
+  json spec = chart.Spec();
+  EXPECT_EQ(Layer(spec, 1)["encoding"]["y"]["title"], "Mean Serum bilirubin");
 }
 
 TEST(Labels, MissingCellsAreNull) {
