@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 
 #include "ParserMessage.h"
+#include "chartlib/render/ChartPictureSink.h"
 #include "engine/session/CommandFileRun.h"
 
 namespace {
@@ -25,6 +27,15 @@ bool SplitDataSets(RunArguments& arguments) {
     arguments.options.dataSets.emplace_back(entry.substr(0, equal), entry.substr(equal + 1));
   }
   return true;
+}
+
+bool MakeFolder(const std::string& folder, const char* option) {
+  std::error_code error;
+  if (folder.empty() || std::filesystem::is_directory(folder) || std::filesystem::create_directories(folder, error))
+    return true;
+  std::cerr << "ggraph: " << option << ": cannot create the folder '" << folder << "'" << (error ? ": " : "")
+            << error.message() << "\n";
+  return false;
 }
 
 }  // namespace
@@ -51,8 +62,19 @@ int RunCommandFile(RunArguments& arguments) {
       return kExitUsage;
     }
   }
-  RunOutputs outputs{&std::cout, json.is_open() ? &json : nullptr};
+  if (!MakeFolder(arguments.svgFolder, "--svg") || !MakeFolder(arguments.pngFolder, "--png")) return kExitUsage;
+  RunOutputs outputs{&std::cout, json.is_open() ? &json : nullptr, {}};
+  std::unique_ptr<ChartPictureSink> pictures;
+  if (!arguments.svgFolder.empty() || !arguments.pngFolder.empty()) {
+    pictures = std::make_unique<ChartPictureSink>(arguments.svgFolder, arguments.pngFolder);
+    outputs.more.push_back(pictures.get());
+  }
   RunResult result = RunCommandStream(*commands, baseFolder, arguments.options, outputs);
   std::cout << "\n" << result.errors << " error(s), " << result.warnings << " warning(s)\n";
-  return result.errors > 0 ? kExitErrors : kExitOk;
+  bool drawingFailed = pictures && !pictures->Problems().empty();
+  if (pictures) {
+    for (const std::string& problem : pictures->Problems()) std::cerr << "ggraph: " << problem << "\n";
+    std::cout << pictures->FilesWritten() << " picture file(s) written\n";
+  }
+  return result.errors > 0 || drawingFailed ? kExitErrors : kExitOk;
 }
