@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <optional>
 
 #include "ParserMessage.h"
+#include "chartlib/render/ChartPictureSink.h"
 #include "cli/CommandFileData.h"
 #include "engine/output/PageAssets.h"
 #include "engine/session/CommandFileRun.h"
@@ -40,6 +42,15 @@ void UseDataNamedInCommandFile(RunArguments& arguments, const std::filesystem::p
   std::filesystem::path path = baseFolder / named;
   arguments.options.dataPath = path.lexically_normal().string();
   std::cout << "Data: " << arguments.options.dataPath << " (named in the command file)\n";
+}
+
+bool MakeFolder(const std::string& folder, const char* option) {
+  std::error_code error;
+  if (folder.empty() || std::filesystem::is_directory(folder) || std::filesystem::create_directories(folder, error))
+    return true;
+  std::cerr << "ggraph: " << option << ": cannot create the folder '" << folder << "'" << (error ? ": " : "")
+            << error.message() << "\n";
+  return false;
 }
 
 }  // namespace
@@ -89,7 +100,18 @@ int RunCommandFile(RunArguments& arguments) {
     outputs.pageTitle = arguments.commandFile == "-" ? std::string("ggraph run")
                                                      : std::filesystem::path(arguments.commandFile).filename().string();
   }
+  if (!MakeFolder(arguments.svgFolder, "--svg") || !MakeFolder(arguments.pngFolder, "--png")) return kExitUsage;
+  std::unique_ptr<ChartPictureSink> pictures;
+  if (!arguments.svgFolder.empty() || !arguments.pngFolder.empty()) {
+    pictures = std::make_unique<ChartPictureSink>(arguments.svgFolder, arguments.pngFolder);
+    outputs.more.push_back(pictures.get());
+  }
   RunResult result = RunCommandStream(*commands, baseFolder, arguments.options, outputs);
   std::cout << "\n" << result.errors << " error(s), " << result.warnings << " warning(s)\n";
-  return result.errors > 0 ? kExitErrors : kExitOk;
+  bool drawingFailed = pictures && !pictures->Problems().empty();
+  if (pictures) {
+    for (const std::string& problem : pictures->Problems()) std::cerr << "ggraph: " << problem << "\n";
+    std::cout << pictures->FilesWritten() << " picture file(s) written\n";
+  }
+  return result.errors > 0 || drawingFailed ? kExitErrors : kExitOk;
 }

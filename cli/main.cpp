@@ -35,6 +35,8 @@ int main(int argc, char** argv) {
   runCommand->add_option("--dataset", run.dataSets, "A named data set, as NAME=PATH")->take_all();
   runCommand->add_option("--json", run.jsonPath, "Write the output document as JSON to this file");
   runCommand->add_option("--html", run.htmlPath, "Write the run as a self-contained web page to this file");
+  runCommand->add_option("--svg", run.svgFolder, "Draw every chart as an SVG file into this folder");
+  runCommand->add_option("--png", run.pngFolder, "Draw every chart as a PNG file into this folder");
   runCommand->add_option("--invoked-by", run.options.invokedBy, "Two-character code of the invoking module")
       ->check([](const std::string& code) { return code.size() == 2 ? std::string() : "must be two characters"; });
   runCommand->add_flag("--thin-client", run.options.thinClient, "The engine serves a thin client");

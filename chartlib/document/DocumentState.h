@@ -66,4 +66,7 @@ struct DocumentState {
   JsonChartContent jsonChart;
   ImageContent image;
   ServiceContent service;
+  // Why the chart was not drawn when last sent, so that further split
+  // groups do not say it again.
+  std::vector<std::string> drawingWarnings;
 };

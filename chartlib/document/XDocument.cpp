@@ -5,6 +5,7 @@
 #include "chartlib/document/DocumentState.h"
 #include "chartlib/document/ParsedChart.h"
 #include "chartlib/output/DocumentItem.h"
+#include "chartlib/render/SentChartDrawing.h"
 #include "engine/output/OutputDocument.h"
 
 namespace {
@@ -84,7 +85,12 @@ void XDocument::doNotModify(bool on) { state_->doNotModify = on; }
 bool XDocument::SendChart(bool show, bool later, bool thumbnail) {
   OutputDocument* output = CurrentOutput();
   if (!show || !output) return false;
-  output->Add(DocumentItem(*state_, later, thumbnail));
+  SentChartDrawing drawing = DrawingOfSentChart(*state_, thumbnail, output->WantsChartSpecs());
+  output->Add(DocumentItem(*state_, later, thumbnail, drawing.vegaLite ? &*drawing.vegaLite : nullptr));
+  // Further split groups of one chart do not repeat what the first one said.
+  if (!later || drawing.warnings != state_->drawingWarnings)
+    for (const std::string& warning : drawing.warnings) output->AddMessage(2, warning);
+  state_->drawingWarnings = std::move(drawing.warnings);
   return true;
 }
 

@@ -16,3 +16,28 @@ std::string EncodeBase64(std::string_view bytes) {
   }
   return out;
 }
+
+std::string DecodeBase64(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() / 4 * 3);
+  unsigned group = 0;
+  int bits = 0;
+  for (char c : text) {
+    int digit = c >= 'A' && c <= 'Z'   ? c - 'A'
+                : c >= 'a' && c <= 'z' ? c - 'a' + 26
+                : c >= '0' && c <= '9' ? c - '0' + 52
+                : c == '+'             ? 62
+                : c == '/'             ? 63
+                : c == '='             ? -2
+                                       : -1;
+    if (digit == -2) break;
+    if (digit < 0) continue;
+    group = (group << 6) | static_cast<unsigned>(digit);
+    bits += 6;
+    if (bits >= 8) {
+      bits -= 8;
+      out.push_back(static_cast<char>((group >> bits) & 0xFF));
+    }
+  }
+  return out;
+}

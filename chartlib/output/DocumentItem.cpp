@@ -36,6 +36,10 @@ void DocumentItem::WriteJson(JsonWriter& json) const {
   json.StartObject();
   WriteField(json, "type", writer.type);
   writer.writeJson(json, state_, SendOptions{later_, thumbnail_});
+  if (vegaLite_) {
+    json.Key("vegaLite");
+    WriteRawJson(json, *vegaLite_);
+  }
   json.EndObject();
 }
 

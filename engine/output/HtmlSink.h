@@ -18,6 +18,8 @@ class HtmlSink : public OutputSink {
   void EndProcedure() override;
   void Item(const OutputItem& item) override;
   void Finish() override;
+  // The page draws each chart from its Vega-Lite specification.
+  bool WantsChartSpecs() const override { return true; }
 
  private:
   void OpenItem();

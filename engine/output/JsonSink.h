@@ -13,6 +13,7 @@ class JsonSink : public OutputSink {
   void EndProcedure() override;
   void Item(const OutputItem& item) override;
   void Finish() override;
+  bool WantsChartSpecs() const override { return true; }
 
  private:
   std::ostream& out_;

@@ -10,6 +10,12 @@ OutputDocument::~OutputDocument() { Finish(); }
 
 void OutputDocument::AddSink(std::unique_ptr<OutputSink> sink) { sinks_.push_back(std::move(sink)); }
 
+bool OutputDocument::WantsChartSpecs() const {
+  for (const auto& sink : sinks_)
+    if (sink->WantsChartSpecs()) return true;
+  return false;
+}
+
 void OutputDocument::BeginProcedure(const std::string& title) {
   ++openProcedures_;
   for (auto& sink : sinks_) sink->BeginProcedure(title);

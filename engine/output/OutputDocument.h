@@ -16,6 +16,8 @@ class OutputDocument {
   OutputDocument& operator=(const OutputDocument&) = delete;
 
   void AddSink(std::unique_ptr<OutputSink> sink);
+  // True when a sink wants each chart's drawing specification.
+  bool WantsChartSpecs() const;
 
   void BeginProcedure(const std::string& title);
   void EndProcedure();

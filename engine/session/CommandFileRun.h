@@ -2,10 +2,12 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "engine/session/EngineOptions.h"
 
 struct PageAssets;
+class OutputSink;
 
 // Where a run writes its output.
 struct RunOutputs {
@@ -14,6 +16,7 @@ struct RunOutputs {
   std::ostream* html = nullptr;     // the run as a web page, or null
   const PageAssets* pageAssets = nullptr;  // what the page inlines; needed with html
   std::string pageTitle = {};
+  std::vector<OutputSink*> more;    // further sinks the caller owns (pictures), fed after these
 };
 
 struct RunResult {

@@ -24,7 +24,7 @@ json MissingDataSet(const std::string& name) {
                " does not exist.");
 }
 
-std::vector<json> Messages(const CommandRun& run) { return ItemsOfType(run, "message"); }
+std::vector<json> Messages(const CommandRun& run) { return ModuleMessages(run); }
 std::vector<json> Charts(const CommandRun& run) { return ItemsOfType(run, "chart"); }
 
 // The working data is split by gender (labelled Gender) into the groups 1 and

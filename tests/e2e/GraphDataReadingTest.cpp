@@ -38,7 +38,7 @@ TEST(GraphDataReading, WithoutValidCasesTheProcedureEndsAtOnce) {
   std::string path = ::testing::TempDir() + "reading-no-valid-cases.csv";
   std::ofstream(path) << "x,y\n,1\n,2\n";
   CommandRun run = RunWithDebug(Command("NAME=\"g\" VARIABLES=x"), path);
-  auto messages = ItemsOfType(run, "message");
+  auto messages = ModuleMessages(run);
   ASSERT_EQ(messages.size(), 1u) << run.listing;
   EXPECT_EQ(messages[0]["level"], 2);
   EXPECT_EQ(messages[0]["text"], "There are no valid cases...");
@@ -58,7 +58,7 @@ TEST(GraphDataReading, TheBundledDataYieldCases) {
            Case{"haireyecolor", "NAME=\"g\" VARIABLES=Hair Eye COUNT()"},
        }) {
     CommandRun run = RunWithDebug(Command(c.graphDataSet), kExamples + c.package);
-    EXPECT_TRUE(ItemsOfType(run, "message").empty()) << c.package << "\n" << run.listing;
+    EXPECT_TRUE(ModuleMessages(run).empty()) << c.package << "\n" << run.listing;
     EXPECT_EQ(Texts(ItemsOfType(run, "debug")),
               (std::vector<std::string>{"Starting GGraph Procedure", "Ending GGraph Procedure"}))
         << c.package;
@@ -89,7 +89,7 @@ TEST(GraphDataReading, TheReadingReportsReachTheOutput) {
        }) {
     CommandRun run = RunWithDebug(Command(c.graphDataSet), kExamples + "pbc");
     Reports reports;
-    for (const auto& message : ItemsOfType(run, "message")) reports.emplace_back(message["level"], message["text"]);
+    for (const auto& message : ModuleMessages(run)) reports.emplace_back(message["level"], message["text"]);
     EXPECT_EQ(reports, c.reports) << c.graphDataSet << "\n" << run.listing;
   }
 }

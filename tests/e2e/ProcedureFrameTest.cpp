@@ -4,7 +4,7 @@
 
 namespace {
 
-std::vector<nlohmann::json> Messages(const CommandRun& run) { return ItemsOfType(run, "message"); }
+std::vector<nlohmann::json> Messages(const CommandRun& run) { return ModuleMessages(run); }
 
 TEST(StrayBlocks, RaiseTheirEngineErrorAndAreConsumed) {
   struct Case {

@@ -42,7 +42,7 @@ std::vector<TemplateChart> TemplateCharts(const std::string& commands) {
   EngineOptions options;
   options.dataPath = kPbc;
   CommandRun run = RunCommands(commands, options);
-  EXPECT_TRUE(ItemsOfType(run, "message").empty()) << run.listing;
+  EXPECT_TRUE(ModuleMessages(run).empty()) << run.listing;
   std::vector<TemplateChart> charts;
   for (const nlohmann::json& chart : ItemsOfType(run, "chart")) {
     charts.push_back({MappedVariables(chart["document"]), {}});

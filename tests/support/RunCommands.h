@@ -41,3 +41,17 @@ inline std::vector<nlohmann::json> ItemsOfType(const CommandRun& run, const std:
     if (item["type"] == type) matching.push_back(item);
   return matching;
 }
+
+// The renderer's word on a chart it does not draw. Tests of the module's own
+// messages leave it aside: their charts are stubs that need not be drawable.
+inline bool IsNotDrawnWarning(const nlohmann::json& item) {
+  return item.value("type", "") == "message" && item.value("text", "").starts_with("The chart is not drawn: ");
+}
+
+// The messages of the run other than those.
+inline std::vector<nlohmann::json> ModuleMessages(const CommandRun& run) {
+  std::vector<nlohmann::json> messages;
+  for (auto& message : ItemsOfType(run, "message"))
+    if (!IsNotDrawnWarning(message)) messages.push_back(message);
+  return messages;
+}
