@@ -23,7 +23,7 @@ inline constexpr std::uint32_t kUnlimited = 0xffffffffu;
 struct InlineBlockFormat {
   const char* beginMarker;
   const char* endMarker;
-  // Keep every following line (blank and one-character lines too).
+  // Keep every line whole: blank, one-character, and the opening line's rest.
   bool keepEveryLine;
 };
 
