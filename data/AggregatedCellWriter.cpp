@@ -9,7 +9,7 @@
 #include "VEXA_Variable.h"
 #include "VarDataProcessor.h"
 #include "XUtility.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 namespace {
 

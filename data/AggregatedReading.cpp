@@ -7,8 +7,9 @@
 #include "VEXA_DataSource.h"
 #include "VEXA_InputCaseIterator.h"
 #include "data/AggregatedCellWriter.h"
+#include "data/CaseLimit.h"
 #include "data/GGraphDataSetRep.h"
-#include "data/ReadingMessages.h"
+#include "report/ReadingMessages.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "TableDimension.h"
 #include "data/GGraphDataSetRep.h"
 #include "model/VariableResolver.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "data/CellText.h"
 #include "model/RelabelString.h"
 #include "model/VariableResolver.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 namespace {
 

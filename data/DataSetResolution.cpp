@@ -8,7 +8,7 @@
 #include "VexaText.h"
 #include "data/GGraphDataSetRep.h"
 #include "model/VariableResolver.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "data/FilterRule.h"
 #include "data/GGraphDataSetRep.h"
 #include "model/VariableResolver.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "VexaText.h"
 #include "XUtility.h"
 #include "data/GGraphDataSetRep.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 namespace {
 

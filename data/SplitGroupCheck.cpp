@@ -10,7 +10,7 @@
 #include "data/CellText.h"
 #include "data/FilterRule.h"
 #include "data/GGraphDataSetRep.h"
-#include "model/DictionaryText.h"
+#include "report/DictionaryText.h"
 
 namespace {
 

@@ -4,9 +4,10 @@
 
 #include "VEXA_DataSource.h"
 #include "VEXA_InputCaseIterator.h"
+#include "data/CaseLimit.h"
 #include "data/CaseRowWriter.h"
 #include "data/GGraphDataSetRep.h"
-#include "data/ReadingMessages.h"
+#include "report/ReadingMessages.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include "XDocument.h"
 #include "XGraph.h"
 #include "data/GGraphDataSet.h"
-#include "driver/ChartMessages.h"
 #include "driver/ChartOptions.h"
 #include "driver/ChartProduction.h"
 #include "driver/ChartSending.h"
@@ -15,6 +14,7 @@
 #include "driver/PreparedDataSets.h"
 #include "driver/ProcedureRun.h"
 #include "model/GGraphSettings.h"
+#include "report/ChartMessages.h"
 #include "spec/GraphSpec.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "driver/ResultFormat.h"
 #include "model/GGraphStatistic.h"
 #include "model/RelabelString.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "driver/ApplyStatistic.h"
 #include "driver/CompletionSteps.h"
 #include "driver/ResultFormat.h"
-#include "model/DictionaryText.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
+#include "report/DictionaryText.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "XDocument.h"
 #include "XViZTemplate.h"
 #include "data/GGraphDataSet.h"
-#include "driver/ChartMessages.h"
 #include "driver/ChartSource.h"
 #include "driver/PreparedDataSets.h"
+#include "report/ChartMessages.h"
 #include "spec/GraphSpec.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include "MessageHandler.h"
 #include "XImage.h"
 #include "XUtility.h"
-#include "driver/ChartMessages.h"
 #include "driver/ChartSource.h"
 #include "driver/ProcedureRun.h"
+#include "report/ChartMessages.h"
 #include "spec/GraphSpec.h"
 #include "xLumo.h"
 

@@ -11,7 +11,7 @@
 #include "XUtility.h"
 #include "model/GGraphStatisticRep.h"
 #include "model/VariableResolver.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 namespace {
 

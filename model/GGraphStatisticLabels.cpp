@@ -11,7 +11,7 @@
 #include "XUtility.h"
 #include "currencyFormat.h"
 #include "model/GGraphStatisticRep.h"
-#include "model/DictionaryText.h"
+#include "report/DictionaryText.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "VEXA_Variable.h"
 #include "VarDataProcessor.h"
 #include "XUtility.h"
-#include "model/DictionaryText.h"
-#include "spec/Utf8FromLocalCodePage.h"
 #include "model/VariableResolver.h"
+#include "report/DictionaryText.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "VariableSet.h"
 #include "VariableSets.h"
 #include "VexaText.h"
-#include "model/DictionaryText.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "report/DictionaryText.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 struct VariableResolver::Rep {
   const VEXA_DataSource* dataSource = nullptr;

@@ -4,9 +4,9 @@
 #include "model/GGraphSettings.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
+#include "report/SyntaxMessages.h"
 #include "spec/GraphSpec.h"
 #include "syntax/GGraphCommandParser.h"
-#include "syntax/SyntaxMessages.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include "SubComObj.h"
 #include "model/GGraphSettings.h"
+#include "report/SyntaxMessages.h"
 #include "spec/GraphSpec.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"
 #include "syntax/SubcommandTokens.h"
-#include "syntax/SyntaxMessages.h"
 
 bool HandleVGraphSpec(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken) {
   SubcommandTokens tokens(subcommand, firstToken);

@@ -4,7 +4,7 @@
 
 #include "FetchFile.h"
 #include "XImage.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 namespace {
 

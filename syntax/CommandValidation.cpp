@@ -4,8 +4,8 @@
 #include "model/GGraphSettings.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
+#include "report/SyntaxMessages.h"
 #include "spec/GraphSpec.h"
-#include "syntax/SyntaxMessages.h"
 #include "syntax/TemplateFileChecks.h"
 #include "syntax/TemplateMappingCompletion.h"
 

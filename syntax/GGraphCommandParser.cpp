@@ -7,11 +7,11 @@
 #include "UniversalParser.h"
 #include "VEXA_TokenSequence.h"
 #include "VexaText.h"
-#include "driver/EngineWorkAreas.h"
 #include "model/GGraphSettings.h"
+#include "report/EngineWorkAreas.h"
+#include "report/SyntaxMessages.h"
 #include "spec/GraphSpec.h"
 #include "syntax/InlineBlockCapture.h"
-#include "syntax/SyntaxMessages.h"
 
 struct GGraphCommandParser::Rep {
   FacSTDictionary* dictionary;

@@ -7,7 +7,7 @@
 
 #include "LineReader.h"
 #include "WorkAreas.h"
-#include "driver/EngineWorkAreas.h"
+#include "report/EngineWorkAreas.h"
 
 namespace {
 

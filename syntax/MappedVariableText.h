@@ -3,8 +3,8 @@
 
 #include "VEXA_ValueLabelMap.h"
 #include "VEXA_Variable.h"
-#include "model/DictionaryText.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "report/DictionaryText.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 // What a template mapping tells the chart about an engine variable.
 

@@ -3,7 +3,7 @@
 #include "OperatorCodes.h"
 #include "SubComObj.h"
 #include "VexaText.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 SubcommandTokens::SubcommandTokens(const SubComObj& subcommand, int first)
     : subcommand_(subcommand), name_(subcommand.getSubComName()), next_(first), count_(subcommand.getTokenListSize()) {}

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "report/SyntaxMessages.h"
 #include "spec/GraphSpec.h"
-#include "syntax/SyntaxMessages.h"
 
 namespace {
 

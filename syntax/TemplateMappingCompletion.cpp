@@ -7,10 +7,10 @@
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
+#include "report/SyntaxMessages.h"
 #include "spec/VizVariableMapping.h"
 #include "syntax/MappedVariableText.h"
 #include "syntax/MappingSetCompletion.h"
-#include "syntax/SyntaxMessages.h"
 
 namespace {
 

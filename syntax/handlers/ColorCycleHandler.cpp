@@ -10,10 +10,10 @@
 #include "ParserMessage.h"
 #include "SubComObj.h"
 #include "model/GGraphSettings.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"
 #include "syntax/SubcommandTokens.h"
-#include "syntax/SyntaxMessages.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "TokenInfoObj.h"
 #include "VEXA_Variable.h"
 #include "data/DataFilter.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
-#include "syntax/SyntaxMessages.h"
 #include "syntax/handlers/GraphDataSetReader.h"
 
 namespace {

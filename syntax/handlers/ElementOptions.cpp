@@ -4,7 +4,7 @@
 
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/handlers/GraphDataSetReader.h"
 
 namespace {

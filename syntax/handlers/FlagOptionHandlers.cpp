@@ -5,10 +5,10 @@
 
 #include "SubComObj.h"
 #include "model/GGraphSettings.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"
 #include "syntax/SubcommandTokens.h"
-#include "syntax/SyntaxMessages.h"
 
 namespace {
 

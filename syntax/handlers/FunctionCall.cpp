@@ -7,8 +7,8 @@
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"
 #include "model/GGraphStatistic.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
-#include "syntax/SyntaxMessages.h"
 #include "syntax/handlers/ElementOptions.h"
 #include "syntax/handlers/GraphDataSetReader.h"
 

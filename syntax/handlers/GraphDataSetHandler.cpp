@@ -11,9 +11,9 @@
 #include "SubComObj.h"
 #include "TokenInfoObj.h"
 #include "model/GGraphSettings.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"
-#include "syntax/SyntaxMessages.h"
 #include "syntax/handlers/GraphDataSetReader.h"
 
 namespace {

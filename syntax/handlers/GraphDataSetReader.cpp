@@ -2,8 +2,8 @@
 
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
-#include "syntax/SyntaxMessages.h"
 
 GraphDataSetReader::GraphDataSetReader(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken)
     : parser(parser),

@@ -8,9 +8,9 @@
 #include "SubComObj.h"
 #include "XImage.h"
 #include "model/GGraphSettings.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"
-#include "syntax/SyntaxMessages.h"
 #include "syntax/handlers/GraphSpecReader.h"
 
 namespace {

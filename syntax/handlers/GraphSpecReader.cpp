@@ -2,7 +2,7 @@
 
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 GraphSpecReader::GraphSpecReader(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken)
     : parser(parser), tokens(subcommand, firstToken), spec(std::make_unique<GraphSpec>()) {}

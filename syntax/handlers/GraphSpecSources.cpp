@@ -7,7 +7,7 @@
 
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/handlers/GraphSpecReader.h"
 
 namespace {

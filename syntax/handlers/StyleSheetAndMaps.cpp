@@ -6,8 +6,8 @@
 
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"
-#include "spec/Utf8FromLocalCodePage.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
+#include "report/Utf8FromLocalCodePage.h"
 #include "syntax/handlers/GraphSpecReader.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include "OperatorCodes.h"
 #include "ParserMessage.h"
 #include "TokenInfoObj.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "report/SyntaxMessages.h"
+#include "report/Utf8FromLocalCodePage.h"
 #include "syntax/GGraphCommandParser.h"
-#include "syntax/SyntaxMessages.h"
 #include "syntax/handlers/GraphSpecReader.h"
 
 namespace {

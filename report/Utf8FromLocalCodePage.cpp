@@ -1,4 +1,4 @@
-#include "spec/Utf8FromLocalCodePage.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 #include "XUtility.h"
 

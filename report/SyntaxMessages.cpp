@@ -1,19 +1,4 @@
-#include "syntax/SyntaxMessages.h"
-
-#include "BpObject.h"
-
-namespace {
-constexpr int kShow = 2;
-}  // namespace
-
-void ReportText(const std::string& text, int level) { BpError(BpString(text, true), kShow, level); }
-
-void ReportTemplate(const std::string& pattern, std::initializer_list<std::string> args, int level) {
-  BpComposite message(pattern, true);
-  for (const std::string& arg : args) message.Add(BpString(arg, false));
-  message.Finish();
-  BpError(message, kShow, level);
-}
+#include "report/SyntaxMessages.h"
 
 bool ReportIncomplete(const std::string& subcommand) {
   ReportTemplate("Incomplete subCmd ^1.", {subcommand}, kLevelWarning);

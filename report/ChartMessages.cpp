@@ -1,6 +1,6 @@
-#include "driver/ChartMessages.h"
+#include "report/ChartMessages.h"
 
-#include "syntax/SyntaxMessages.h"
+#include "report/Messages.h"
 
 void ReportFileNoAccess(const std::string& file) { ReportTemplate("File ^1 has no access...", {file}, kLevelWarning); }
 

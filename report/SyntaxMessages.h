@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "report/Messages.h"
+
 // The generic syntax messages that every subcommand handler issues. Each
 // returns the result the handler gives back after issuing it.
 
@@ -14,10 +16,3 @@ bool ReportThreeIntegersRequired(const std::string& subcommand, const std::strin
 bool ReportUnknownToken(const std::string& subcommand, const std::string& token);
 // "SubCmd ^1 has duplicate ^2 attribute."; returns false.
 bool ReportDuplicate(const std::string& subcommand, const std::string& keyword);
-
-// Issues a fixed text, or a template with its placeholders filled, at a level.
-void ReportText(const std::string& text, int level);
-void ReportTemplate(const std::string& pattern, std::initializer_list<std::string> args, int level);
-
-inline constexpr int kLevelWarning = 2;
-inline constexpr int kLevelError = 3;

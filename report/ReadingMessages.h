@@ -5,6 +5,3 @@
 // "Only the first ^1 cases from the ^2 data set have been used." (a warning),
 // the limit shown as a count.
 void ReportCaseLimit(std::uint32_t limit, const std::string& sourceName);
-
-// The effective case limit: 0 stands for none.
-std::uint32_t EffectiveCaseLimit(std::uint32_t caseLimit);
