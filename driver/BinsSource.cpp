@@ -6,8 +6,8 @@
 #include "driver/ChartSource.h"
 #include "driver/PreparedDataSets.h"
 #include "driver/ProcedureRun.h"
+#include "graphspec/GraphSpec.h"
 #include "model/GGraphVariable.h"
-#include "spec/GraphSpec.h"
 
 std::unique_ptr<XDocument> WriteBinningTables(const ChartSource& source) {
   if (!source.prepared) return nullptr;

@@ -6,6 +6,7 @@
 
 #include "XDocument.h"
 #include "XGraph.h"
+#include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
 #include "driver/ChartOptions.h"
 #include "driver/ChartProduction.h"
@@ -13,9 +14,8 @@
 #include "driver/CompleteChart.h"
 #include "driver/PreparedDataSets.h"
 #include "driver/ProcedureRun.h"
-#include "model/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
 #include "report/ChartMessages.h"
-#include "spec/GraphSpec.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "XDocument.h"
 #include "driver/ChartSource.h"
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 
 namespace {
 

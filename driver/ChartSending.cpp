@@ -9,7 +9,7 @@
 #include "XGraph.h"
 #include "XUtility.h"
 #include "data/GGraphDataSet.h"
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 
 namespace {
 

@@ -9,16 +9,16 @@
 #include "XGraph.h"
 #include "XUtility.h"
 #include "XVariable.h"
+#include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
 #include "driver/CompleteStatistic.h"
-#include "driver/CompleteVarsToCases.h"
 #include "driver/CompleteVariable.h"
+#include "driver/CompleteVarsToCases.h"
 #include "driver/CompletionSteps.h"
-#include "model/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
-#include "spec/GraphSpec.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "data/GGraphDataSet.h"
 #include "driver/ChartSource.h"
 #include "driver/PreparedDataSets.h"
+#include "graphspec/GraphSpec.h"
 #include "report/ChartMessages.h"
-#include "spec/GraphSpec.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "VEXA_DataSource.h"
 #include "VEXA_InputCaseIterator.h"
+#include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
 #include "driver/ProcedureRun.h"
-#include "model/GGraphSettings.h"
 #include "report/Messages.h"
 
 namespace {

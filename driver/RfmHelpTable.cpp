@@ -3,8 +3,8 @@
 #include <array>
 
 #include "BpProcedure.h"
+#include "command/GGraphSettings.h"
 #include "driver/ProcedureRun.h"
-#include "model/GGraphSettings.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "XUtility.h"
 #include "driver/ChartSource.h"
 #include "driver/ProcedureRun.h"
+#include "graphspec/GraphSpec.h"
 #include "report/ChartMessages.h"
-#include "spec/GraphSpec.h"
 #include "xLumo.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include "data/GGraphDataSet.h"
 #include "driver/ChartSource.h"
 #include "driver/PreparedDataSets.h"
+#include "graphspec/GraphSpec.h"
 #include "model/GGraphVariable.h"
-#include "spec/GraphSpec.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "driver/CompleteChart.h"
 #include "driver/PreparedDataSets.h"
 #include "driver/ProcedureRun.h"
+#include "graphspec/GraphSpec.h"
 #include "report/SyntaxMessages.h"
 #include "service/ServiceVariables.h"
-#include "spec/GraphSpec.h"
 
 namespace {
 

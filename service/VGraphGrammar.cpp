@@ -1,11 +1,11 @@
 #include "service/VGraphGrammar.h"
 
+#include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
-#include "model/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
 #include "report/SyntaxMessages.h"
-#include "spec/GraphSpec.h"
 #include "syntax/GGraphCommandParser.h"
 
 namespace {

@@ -1,15 +1,15 @@
 // The VGRAPH command entry: the GGRAPH frame with graph-service documents.
 
 #include "EngineServices.h"
+#include "command/GGraphSettings.h"
 #include "driver/GraphDataReading.h"
 #include "driver/ProcedureFlavor.h"
 #include "driver/ProcedureRun.h"
-#include "model/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
 #include "model/RelabelString.h"
 #include "report/Messages.h"
 #include "service/GraphServiceDocument.h"
 #include "service/VGraphGrammar.h"
-#include "spec/GraphSpec.h"
 
 namespace {
 

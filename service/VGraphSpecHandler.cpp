@@ -1,9 +1,9 @@
 // GRAPHSPEC of VGRAPH: only SOURCE=INLINE, which may repeat.
 
 #include "SubComObj.h"
-#include "model/GGraphSettings.h"
+#include "command/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
 #include "report/SyntaxMessages.h"
-#include "spec/GraphSpec.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"
 #include "syntax/SubcommandTokens.h"

@@ -1,11 +1,11 @@
 #include "syntax/CommandValidation.h"
 
+#include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
-#include "model/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
 #include "report/SyntaxMessages.h"
-#include "spec/GraphSpec.h"
 #include "syntax/TemplateFileChecks.h"
 #include "syntax/TemplateMappingCompletion.h"
 

@@ -7,10 +7,10 @@
 #include "UniversalParser.h"
 #include "VEXA_TokenSequence.h"
 #include "VexaText.h"
-#include "model/GGraphSettings.h"
+#include "command/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
 #include "report/EngineWorkAreas.h"
 #include "report/SyntaxMessages.h"
-#include "spec/GraphSpec.h"
 #include "syntax/InlineBlockCapture.h"
 
 struct GGraphCommandParser::Rep {

@@ -1,4 +1,4 @@
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 #include "syntax/CommandGrammar.h"
 #include "syntax/CommandValidation.h"
 #include "syntax/GGraphCommandParser.h"

@@ -6,9 +6,9 @@
 #include "ChartString.h"
 #include "OBS.h"
 #include "data/GGraphDataSet.h"
+#include "graphspec/VizVariableMapping.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
-#include "spec/VizVariableMapping.h"
 #include "syntax/MappedVariableText.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "graphspec/GraphSpec.h"
 #include "report/SyntaxMessages.h"
-#include "spec/GraphSpec.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 
 #include "ChartString.h"
 #include "VEXA_Variable.h"
+#include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
-#include "model/GGraphSettings.h"
+#include "graphspec/VizVariableMapping.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
 #include "report/SyntaxMessages.h"
-#include "spec/VizVariableMapping.h"
 #include "syntax/MappedVariableText.h"
 #include "syntax/MappingSetCompletion.h"
 

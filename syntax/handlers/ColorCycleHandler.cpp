@@ -9,7 +9,7 @@
 #include "OperatorCodes.h"
 #include "ParserMessage.h"
 #include "SubComObj.h"
-#include "model/GGraphSettings.h"
+#include "command/GGraphSettings.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "SubComObj.h"
-#include "model/GGraphSettings.h"
+#include "command/GGraphSettings.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"

@@ -4,7 +4,7 @@
 #include <span>
 
 #include "SubComObj.h"
-#include "model/GGraphSettings.h"
+#include "command/GGraphSettings.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"

@@ -10,7 +10,7 @@
 #include "ParserMessage.h"
 #include "SubComObj.h"
 #include "TokenInfoObj.h"
-#include "model/GGraphSettings.h"
+#include "command/GGraphSettings.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"

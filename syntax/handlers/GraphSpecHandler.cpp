@@ -7,7 +7,7 @@
 #include "OperatorCodes.h"
 #include "SubComObj.h"
 #include "XImage.h"
-#include "model/GGraphSettings.h"
+#include "command/GGraphSettings.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"

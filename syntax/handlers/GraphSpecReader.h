@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 #include "syntax/SubcommandTokens.h"
 
 class GGraphCommandParser;

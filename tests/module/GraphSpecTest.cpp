@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 #include "tests/support/ParsedCommand.h"
 
 namespace {

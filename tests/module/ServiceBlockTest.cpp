@@ -3,9 +3,9 @@
 #include "FacSTDictionary.h"
 #include "PathFactory.h"
 #include "ProcedureDataSource.h"
-#include "model/GGraphSettings.h"
+#include "command/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
 #include "service/VGraphGrammar.h"
-#include "spec/GraphSpec.h"
 #include "syntax/GGraphCommandParser.h"
 #include "tests/support/ModuleSession.h"
 

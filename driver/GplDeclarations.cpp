@@ -7,10 +7,10 @@
 
 #include "VEXA_Variable.h"
 #include "data/GGraphDataSet.h"
+#include "graphspec/GraphSpec.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
-#include "spec/GraphSpec.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 
 #include <vector>
 

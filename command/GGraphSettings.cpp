@@ -1,11 +1,11 @@
-#include "model/GGraphSettings.h"
+#include "command/GGraphSettings.h"
 
 #include <cstdio>
 
 #include "data/GGraphDataSet.h"
+#include "graphspec/GraphSpec.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
-#include "spec/GraphSpec.h"
 
 struct GGraphSettings::Rep {
   DataSetList aggregatedDataSets;

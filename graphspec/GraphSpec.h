@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "spec/VizVariableMapping.h"
+#include "graphspec/VizVariableMapping.h"
 
 // Where a chart's definition comes from.
 enum SourceKind : std::int32_t {
@@ -31,11 +31,11 @@ enum MapLocation : std::int32_t {
   LOCATION_FILE = 2,
 };
 
+class GGraphDataSet;
+
 // One GRAPHSPEC subcommand (or graph-service block) as a record. Names handed
 // to the chart library are kept in UTF-8; the names as the user wrote them (in
 // the local code page) are kept for messages.
-class GGraphDataSet;
-
 class GraphSpec {
  public:
   GraphSpec();
@@ -131,7 +131,8 @@ class GraphSpec {
   bool ResolveStyleSheet();
 
   // Appends to the inline GPL the SOURCE and DATA declarations it lacks for
-  // the data set (null: nothing to do).
+  // the data set (null: nothing to do). A step of chart production, defined
+  // with the driver (driver/GplDeclarations.cpp).
   void AddGplDeclarations(GGraphDataSet* dataSet);
 
  private:

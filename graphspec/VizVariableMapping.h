@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "VEXA_Format.h"
-#include "spec/MappingValue.h"
+#include "graphspec/MappingValue.h"
 
 // One variable mapping of a visualization template: the slot, what fills it,
 // and what the chart needs to know about that variable. Texts are UTF-8.
