@@ -48,7 +48,7 @@ void ReportMixedSplitStates(const BoundDataSets& bound) {
 bool BindAndSend(XDocument& document, const GraphSpec& spec, PreparedDataSets* prepared) {
   std::vector<std::string> sourceNames = document.getGraph()->getUserSourceNames();
   if (sourceNames.empty()) {
-    document.SendChart(true, false, false);
+    SendChart(document);
     return true;
   }
   if (!prepared) {
