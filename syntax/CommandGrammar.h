@@ -7,14 +7,13 @@
 
 class GraphSpec;
 
-// One subcommand of a command's table.
+// One subcommand of a command's table; the parser counts its occurrences.
 struct SubCommandEntry {
   std::string name;
-  std::uint32_t number;
-  std::uint32_t maximum;  // all ones: unlimited
-  std::uint32_t seen;
-  SubcommandHandler handler;  // null: accepted and ignored
-  bool rfmOnly;               // dispatched only in RFM mode
+  std::uint32_t number = 0;
+  std::uint32_t maximum = 0;            // all ones: unlimited
+  SubcommandHandler handler = nullptr;  // null: accepted and ignored
+  bool rfmOnly = false;                 // dispatched only in RFM mode
 };
 
 inline constexpr std::uint32_t kUnlimited = 0xffffffffu;
