@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Fails when a file of the module includes a room above its own.
+"""Fails when a file of the module includes a room above its own, or the
+benchmarks include the tests' helpers.
 
 The rooms and their order come from docs/architecture.md: the numbered list
 under "## The rooms", bottom first, each entry starting with the room's folder
@@ -15,8 +16,10 @@ import sys
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
 ROOM_ENTRY = re.compile(r"^\d+\.\s+`([A-Za-z_]+)/`")
 # C++ folders that are not the module: module code never includes them.
-OUTSIDE = {"engine", "chartlib", "cli", "tests", "bench"}
+OUTSIDE = {"engine", "chartlib", "cli", "tests", "bench", "testkit"}
 IGNORED = {"build", "node_modules"}
+# Parts outside the module that must not include some others.
+KEPT_APART = {"bench": {"tests"}}
 SUFFIXES = {".h", ".cpp"}
 
 
@@ -64,6 +67,19 @@ def include_errors(root, rooms):
     return errors
 
 
+def apart_errors(root):
+    errors = []
+    for part, others in KEPT_APART.items():
+        for path in sorted((root / part).rglob("*")):
+            if path.suffix not in SUFFIXES:
+                continue
+            for number, line in enumerate(path.read_text(encoding="utf-8", errors="replace").splitlines(), 1):
+                match = INCLUDE.match(line)
+                if match and match.group(1).split("/", 1)[0] in others:
+                    errors.append(f"{path.relative_to(root)}:{number}: {match.group(1)}: {part}/ does not include it")
+    return errors
+
+
 def main():
     root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parent.parent).resolve()
     rooms = read_rooms(root / "docs" / "architecture.md")
@@ -76,6 +92,7 @@ def main():
         for folder in sorted(cpp_folders(root) - set(rooms) - OUTSIDE)
     ]
     errors += include_errors(root, rooms)
+    errors += apart_errors(root)
     for error in errors:
         print(error, file=sys.stderr)
     return 1 if errors else 0
