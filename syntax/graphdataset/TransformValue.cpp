@@ -7,7 +7,7 @@
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
-#include "syntax/handlers/GraphDataSetReader.h"
+#include "syntax/graphdataset/GraphDataSetReader.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"
-#include "syntax/handlers/GraphDataSetReader.h"
+#include "syntax/graphdataset/GraphDataSetReader.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // A summary-function element of a VARIABLES list, e.g. PTILE(age, 25)[NAME="p25"].
 
-#include "syntax/handlers/FunctionCall.h"
+#include "syntax/graphdataset/FunctionCall.h"
 
 #include <memory>
 
@@ -9,8 +9,8 @@
 #include "model/GGraphStatistic.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
-#include "syntax/handlers/ElementOptions.h"
-#include "syntax/handlers/GraphDataSetReader.h"
+#include "syntax/graphdataset/ElementOptions.h"
+#include "syntax/graphdataset/GraphDataSetReader.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "syntax/handlers/GraphDataSetReader.h"
+#include "syntax/graphdataset/GraphDataSetReader.h"
 
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"

@@ -8,7 +8,7 @@
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
-#include "syntax/handlers/GraphSpecReader.h"
+#include "syntax/graphspec/GraphSpecReader.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "syntax/handlers/ElementOptions.h"
+#include "syntax/graphdataset/ElementOptions.h"
 
 #include <array>
 
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
-#include "syntax/handlers/GraphDataSetReader.h"
+#include "syntax/graphdataset/GraphDataSetReader.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"
-#include "syntax/handlers/GraphSpecReader.h"
+#include "syntax/graphspec/GraphSpecReader.h"
 
 namespace {
 

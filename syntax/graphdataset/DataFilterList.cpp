@@ -12,7 +12,7 @@
 #include "data/DataFilter.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
-#include "syntax/handlers/GraphDataSetReader.h"
+#include "syntax/graphdataset/GraphDataSetReader.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
-#include "syntax/handlers/ElementOptions.h"
-#include "syntax/handlers/FunctionCall.h"
-#include "syntax/handlers/GraphDataSetReader.h"
+#include "syntax/graphdataset/ElementOptions.h"
+#include "syntax/graphdataset/FunctionCall.h"
+#include "syntax/graphdataset/GraphDataSetReader.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "syntax/handlers/GraphSpecReader.h"
+#include "syntax/graphspec/GraphSpecReader.h"
 
 #include "OperatorCodes.h"
 #include "TokenInfoObj.h"

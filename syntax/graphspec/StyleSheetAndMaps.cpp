@@ -8,7 +8,7 @@
 #include "TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
 #include "report/Utf8FromLocalCodePage.h"
-#include "syntax/handlers/GraphSpecReader.h"
+#include "syntax/graphspec/GraphSpecReader.h"
 
 namespace {
 

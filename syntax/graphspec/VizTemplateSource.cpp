@@ -10,7 +10,7 @@
 #include "report/SyntaxMessages.h"
 #include "report/Utf8FromLocalCodePage.h"
 #include "syntax/GGraphCommandParser.h"
-#include "syntax/handlers/GraphSpecReader.h"
+#include "syntax/graphspec/GraphSpecReader.h"
 
 namespace {
 
