@@ -1,7 +1,7 @@
 #include "graphspec/GraphSpec.h"
 #include "syntax/CommandGrammar.h"
-#include "syntax/CommandValidation.h"
 #include "syntax/GGraphCommandParser.h"
+#include "validation/CommandValidation.h"
 
 namespace {
 

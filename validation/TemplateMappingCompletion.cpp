@@ -1,4 +1,4 @@
-#include "syntax/TemplateMappingCompletion.h"
+#include "validation/TemplateMappingCompletion.h"
 
 #include "ChartString.h"
 #include "VEXA_Variable.h"
@@ -8,9 +8,9 @@
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
-#include "report/SyntaxMessages.h"
-#include "syntax/MappedVariableText.h"
-#include "syntax/MappingSetCompletion.h"
+#include "report/Messages.h"
+#include "validation/MappedVariableText.h"
+#include "validation/MappingSetCompletion.h"
 
 namespace {
 

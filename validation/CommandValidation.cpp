@@ -1,13 +1,13 @@
-#include "syntax/CommandValidation.h"
+#include "validation/CommandValidation.h"
 
 #include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
 #include "graphspec/GraphSpec.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
-#include "report/SyntaxMessages.h"
-#include "syntax/TemplateFileChecks.h"
-#include "syntax/TemplateMappingCompletion.h"
+#include "report/Messages.h"
+#include "validation/TemplateFileChecks.h"
+#include "validation/TemplateMappingCompletion.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "syntax/TemplateFileChecks.h"
+#include "validation/TemplateFileChecks.h"
 
 #include <string>
 
 #include "graphspec/GraphSpec.h"
-#include "report/SyntaxMessages.h"
+#include "report/Messages.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "syntax/MappingSetCompletion.h"
+#include "validation/MappingSetCompletion.h"
 
 #include <memory>
 #include <string>
@@ -9,7 +9,7 @@
 #include "graphspec/VizVariableMapping.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
-#include "syntax/MappedVariableText.h"
+#include "validation/MappedVariableText.h"
 
 namespace {
 
