@@ -1,7 +1,7 @@
 #include "driver/ApplyStatistic.h"
 
-#include "AggregationStatistic.h"
-#include "XVariable.h"
+#include "host/chart/XVariable.h"
+#include "host/engine/AggregationStatistic.h"
 #include "model/StatisticCatalogue.h"
 
 namespace {

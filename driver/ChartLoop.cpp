@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "XDocument.h"
-#include "XGraph.h"
 #include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
 #include "driver/ChartOptions.h"
@@ -15,6 +13,8 @@
 #include "driver/PreparedDataSets.h"
 #include "driver/ProcedureRun.h"
 #include "graphspec/GraphSpec.h"
+#include "host/chart/XDocument.h"
+#include "host/chart/XGraph.h"
 #include "report/ChartMessages.h"
 
 namespace {

@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "VarDataProcessor.h"
-#include "XDocument.h"
-#include "XGraph.h"
-#include "XUtility.h"
 #include "data/GGraphDataSet.h"
 #include "graphspec/GraphSpec.h"
+#include "host/chart/VarDataProcessor.h"
+#include "host/chart/XDocument.h"
+#include "host/chart/XGraph.h"
+#include "host/chart/XUtility.h"
 
 namespace {
 

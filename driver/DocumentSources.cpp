@@ -4,13 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "XDocument.h"
-#include "XViZTemplate.h"
 #include "data/GGraphDataSet.h"
 #include "driver/ChartSource.h"
 #include "driver/PreparedDataSets.h"
 #include "driver/SpecFile.h"
 #include "graphspec/GraphSpec.h"
+#include "host/chart/XDocument.h"
+#include "host/chart/XViZTemplate.h"
 
 namespace {
 

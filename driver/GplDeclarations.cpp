@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "VEXA_Variable.h"
 #include "data/GGraphDataSet.h"
 #include "graphspec/GraphSpec.h"
+#include "host/engine/VEXA_Variable.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"

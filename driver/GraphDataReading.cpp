@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "VEXA_DataSource.h"
-#include "VEXA_InputCaseIterator.h"
 #include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
 #include "driver/ProcedureRun.h"
+#include "host/engine/VEXA_DataSource.h"
+#include "host/engine/VEXA_InputCaseIterator.h"
 #include "report/Messages.h"
 
 namespace {

@@ -1,14 +1,14 @@
 #include <exception>
 #include <memory>
 
-#include "BpProcedure.h"
-#include "ChartBase.h"
-#include "FacSTDictionary.h"
-#include "PathFactory.h"
-#include "ProcedureDataSource.h"
-#include "VexaGoToCaller.h"
 #include "driver/ProcedureFlavor.h"
 #include "driver/ProcedureRun.h"
+#include "host/chart/ChartBase.h"
+#include "host/engine/BpProcedure.h"
+#include "host/engine/FacSTDictionary.h"
+#include "host/engine/PathFactory.h"
+#include "host/engine/ProcedureDataSource.h"
+#include "host/engine/VexaGoToCaller.h"
 #include "report/Messages.h"
 #include "syntax/GGraphCommandParser.h"
 

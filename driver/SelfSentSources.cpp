@@ -4,17 +4,17 @@
 #include <optional>
 #include <string>
 
-#include "FacSTDictionary.h"
-#include "FetchFile.h"
-#include "MessageHandler.h"
-#include "XImage.h"
-#include "XUtility.h"
 #include "driver/ChartSource.h"
 #include "driver/ProcedureRun.h"
 #include "driver/SpecFile.h"
 #include "graphspec/GraphSpec.h"
+#include "host/chart/MessageHandler.h"
+#include "host/chart/XImage.h"
+#include "host/chart/XUtility.h"
+#include "host/chart/xLumo.h"
+#include "host/engine/FacSTDictionary.h"
+#include "host/engine/FetchFile.h"
 #include "report/ChartMessages.h"
-#include "xLumo.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "driver/SpecFile.h"
 
-#include "FetchFile.h"
+#include "host/engine/FetchFile.h"
 #include "report/ChartMessages.h"
 
 std::optional<std::string> FetchSpecFile(const std::string& file) {

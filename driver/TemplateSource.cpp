@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "FetchFile.h"
-#include "XDocument.h"
-#include "XViZTemplate.h"
 #include "data/GGraphDataSet.h"
 #include "driver/ChartSource.h"
 #include "driver/PreparedDataSets.h"
 #include "graphspec/GraphSpec.h"
+#include "host/chart/XDocument.h"
+#include "host/chart/XViZTemplate.h"
+#include "host/engine/FetchFile.h"
 #include "model/GGraphVariable.h"
 
 namespace {

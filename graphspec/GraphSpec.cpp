@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "FetchFile.h"
-#include "XImage.h"
+#include "host/chart/XImage.h"
+#include "host/engine/FetchFile.h"
 #include "report/Utf8FromLocalCodePage.h"
 
 namespace {

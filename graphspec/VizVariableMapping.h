@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "VEXA_Format.h"
 #include "graphspec/MappingValue.h"
+#include "host/engine/VEXA_Format.h"
 
 // One variable mapping of a visualization template: the slot, what fills it,
 // and what the chart needs to know about that variable. Texts are UTF-8.

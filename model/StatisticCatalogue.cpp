@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "StatisticCodes.h"
-#include "VexaText.h"
+#include "host/engine/StatisticCodes.h"
+#include "host/engine/VexaText.h"
 
 namespace {
 

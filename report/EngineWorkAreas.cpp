@@ -1,7 +1,7 @@
 #include "report/EngineWorkAreas.h"
 
-#include "VexaText.h"
-#include "WorkAreas.h"
+#include "host/engine/VexaText.h"
+#include "host/engine/WorkAreas.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "report/Messages.h"
 
-#include "BpObject.h"
+#include "host/engine/BpObject.h"
 
 namespace {
 // Messages are shown in the output (BpError's show argument).

@@ -1,6 +1,6 @@
 #include "report/ReadingMessages.h"
 
-#include "BpObject.h"
+#include "host/engine/BpObject.h"
 #include "report/Messages.h"
 
 void ReportCaseLimit(std::uint32_t limit, const std::string& sourceName) {

@@ -56,10 +56,14 @@ def include_errors(root, rooms):
             lines = path.read_text(encoding="utf-8", errors="replace").splitlines()
             for number, line in enumerate(lines, 1):
                 match = INCLUDE.match(line)
-                if not match or "/" not in match.group(1):
+                if not match:
+                    continue
+                where = f"{path.relative_to(root)}:{number}: {match.group(1)}"
+                if "/" not in match.group(1):
+                    if room != "host":
+                        errors.append(f"{where}: name the header with its folder (host/engine/, host/chart/ or a room)")
                     continue
                 target = match.group(1).split("/", 1)[0]
-                where = f"{path.relative_to(root)}:{number}: {match.group(1)}"
                 if target in OUTSIDE:
                     errors.append(f"{where}: the module does not include {target}/")
                 elif target in rank and rank[target] > rank[room]:

@@ -1,7 +1,7 @@
 #include "service/ServiceVariables.h"
 
-#include "XGraphService.h"
 #include "data/GGraphDataSet.h"
+#include "host/chart/XGraphService.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
 #include "report/Utf8FromLocalCodePage.h"

@@ -1,11 +1,11 @@
 // The VGRAPH command entry: the GGRAPH frame with graph-service documents.
 
-#include "EngineServices.h"
 #include "command/GGraphSettings.h"
 #include "driver/GraphDataReading.h"
 #include "driver/ProcedureFlavor.h"
 #include "driver/ProcedureRun.h"
 #include "graphspec/GraphSpec.h"
+#include "host/engine/EngineServices.h"
 #include "model/RelabelString.h"
 #include "report/Messages.h"
 #include "service/GraphServiceDocument.h"

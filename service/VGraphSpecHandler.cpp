@@ -1,8 +1,8 @@
 // GRAPHSPEC of VGRAPH: only SOURCE=INLINE, which may repeat.
 
-#include "SubComObj.h"
 #include "command/GGraphSettings.h"
 #include "graphspec/GraphSpec.h"
+#include "host/engine/SubComObj.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"

@@ -3,15 +3,15 @@
 #include <cstdint>
 #include <vector>
 
-#include "CommandDescriptor.h"
-#include "CommandSpec.h"
-#include "ParserMessage.h"
-#include "ProcedureDataSource.h"
-#include "UniversalParser.h"
-#include "VEXA_TokenSequence.h"
-#include "VexaText.h"
 #include "command/GGraphSettings.h"
 #include "graphspec/GraphSpec.h"
+#include "host/engine/CommandDescriptor.h"
+#include "host/engine/CommandSpec.h"
+#include "host/engine/ParserMessage.h"
+#include "host/engine/ProcedureDataSource.h"
+#include "host/engine/UniversalParser.h"
+#include "host/engine/VEXA_TokenSequence.h"
+#include "host/engine/VexaText.h"
 #include "report/EngineWorkAreas.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/InlineBlockCapture.h"

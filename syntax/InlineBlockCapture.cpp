@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "LineReader.h"
-#include "WorkAreas.h"
+#include "host/engine/LineReader.h"
+#include "host/engine/WorkAreas.h"
 #include "report/EngineWorkAreas.h"
 
 namespace {

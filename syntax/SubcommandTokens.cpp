@@ -1,8 +1,8 @@
 #include "syntax/SubcommandTokens.h"
 
-#include "OperatorCodes.h"
-#include "SubComObj.h"
-#include "VexaText.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/SubComObj.h"
+#include "host/engine/VexaText.h"
 #include "report/SyntaxMessages.h"
 
 SubcommandTokens::SubcommandTokens(const SubComObj& subcommand, int first)

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "VEXA_ValueLabelMap.h"
-#include "VEXA_Variable.h"
+#include "host/engine/VEXA_ValueLabelMap.h"
+#include "host/engine/VEXA_Variable.h"
 #include "report/DictionaryText.h"
 #include "report/Utf8FromLocalCodePage.h"
 

@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "ChartString.h"
-#include "OBS.h"
 #include "data/GGraphDataSet.h"
 #include "graphspec/VizVariableMapping.h"
+#include "host/chart/ChartString.h"
+#include "host/engine/OBS.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
 #include "validation/MappedVariableText.h"

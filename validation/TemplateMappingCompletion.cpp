@@ -1,10 +1,10 @@
 #include "validation/TemplateMappingCompletion.h"
 
-#include "ChartString.h"
-#include "VEXA_Variable.h"
 #include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
 #include "graphspec/VizVariableMapping.h"
+#include "host/chart/ChartString.h"
+#include "host/engine/VEXA_Variable.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"

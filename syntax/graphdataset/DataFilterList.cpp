@@ -4,12 +4,12 @@
 #include <array>
 #include <memory>
 
-#include "OperatorCodes.h"
-#include "ParserMessage.h"
-#include "ProcedureDataSource.h"
-#include "TokenInfoObj.h"
-#include "VEXA_Variable.h"
 #include "data/DataFilter.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/ParserMessage.h"
+#include "host/engine/ProcedureDataSource.h"
+#include "host/engine/TokenInfoObj.h"
+#include "host/engine/VEXA_Variable.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/graphdataset/GraphDataSetReader.h"

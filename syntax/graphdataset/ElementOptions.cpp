@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "OperatorCodes.h"
-#include "TokenInfoObj.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/graphdataset/GraphDataSetReader.h"
 

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "OperatorCodes.h"
-#include "TokenInfoObj.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/TokenInfoObj.h"
 #include "model/GGraphStatistic.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <limits>
 
-#include "OperatorCodes.h"
-#include "ParserMessage.h"
-#include "SubComObj.h"
-#include "TokenInfoObj.h"
 #include "command/GGraphSettings.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/ParserMessage.h"
+#include "host/engine/SubComObj.h"
+#include "host/engine/TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"

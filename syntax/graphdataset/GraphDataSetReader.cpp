@@ -1,7 +1,7 @@
 #include "syntax/graphdataset/GraphDataSetReader.h"
 
-#include "OperatorCodes.h"
-#include "TokenInfoObj.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 

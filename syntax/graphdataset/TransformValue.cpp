@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "OperatorCodes.h"
-#include "TokenInfoObj.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/graphdataset/GraphDataSetReader.h"
 

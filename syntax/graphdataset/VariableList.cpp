@@ -2,8 +2,8 @@
 // functions, each optionally followed by an option list. Names are only
 // recorded here; the data set resolves them once the subcommand is read.
 
-#include "OperatorCodes.h"
-#include "TokenInfoObj.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/graphdataset/ElementOptions.h"
 #include "syntax/graphdataset/FunctionCall.h"

@@ -4,10 +4,10 @@
 #include <array>
 #include <climits>
 
-#include "OperatorCodes.h"
-#include "SubComObj.h"
-#include "XImage.h"
 #include "command/GGraphSettings.h"
+#include "host/chart/XImage.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/SubComObj.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"

@@ -1,7 +1,7 @@
 #include "syntax/graphspec/GraphSpecReader.h"
 
-#include "OperatorCodes.h"
-#include "TokenInfoObj.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
 
 GraphSpecReader::GraphSpecReader(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken)

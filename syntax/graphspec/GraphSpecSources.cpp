@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "OperatorCodes.h"
-#include "TokenInfoObj.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/graphspec/GraphSpecReader.h"
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <climits>
 
-#include "OperatorCodes.h"
-#include "TokenInfoObj.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
 #include "report/Utf8FromLocalCodePage.h"
 #include "syntax/graphspec/GraphSpecReader.h"

@@ -4,9 +4,9 @@
 #include <array>
 #include <vector>
 
-#include "OperatorCodes.h"
-#include "ParserMessage.h"
-#include "TokenInfoObj.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/ParserMessage.h"
+#include "host/engine/TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
 #include "report/Utf8FromLocalCodePage.h"
 #include "syntax/GGraphCommandParser.h"

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <vector>
 
-#include "OperatorCodes.h"
-#include "ParserMessage.h"
-#include "SubComObj.h"
 #include "command/GGraphSettings.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/ParserMessage.h"
+#include "host/engine/SubComObj.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"

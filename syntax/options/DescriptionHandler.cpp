@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "SubComObj.h"
 #include "command/GGraphSettings.h"
+#include "host/engine/SubComObj.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"
