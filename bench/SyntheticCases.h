@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "tests/support/MemoryCases.h"
+#include "testkit/MemoryCases.h"
 
 // Columns g1 (1..10), g2 (1..50), s (20 strings of 8 letters), x (about
 // N(50, 10), 1 % system-missing), y, w (0.5..2). Not weighted.

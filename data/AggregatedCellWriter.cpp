@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "CubeAggregator.h"
-#include "StatValues.h"
-#include "TableDimension.h"
-#include "VEXA_DataSource.h"
-#include "VEXA_Variable.h"
-#include "VarDataProcessor.h"
-#include "XUtility.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "host/chart/VarDataProcessor.h"
+#include "host/chart/XUtility.h"
+#include "host/engine/CubeAggregator.h"
+#include "host/engine/StatValues.h"
+#include "host/engine/TableDimension.h"
+#include "host/engine/VEXA_DataSource.h"
+#include "host/engine/VEXA_Variable.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 namespace {
 

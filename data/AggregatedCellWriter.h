@@ -2,10 +2,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "AggregationCategory.h"
-#include "VarDataColumn.h"
 #include "data/GGraphDataSetRep.h"
 #include "data/VarsToCasesColumns.h"
+#include "host/chart/VarDataColumn.h"
+#include "host/engine/AggregationCategory.h"
 
 class CubeAggregator;
 class StatValues;

@@ -2,13 +2,14 @@
 // aggregation cube, one split group at a time, and each group's cells become
 // the rows of its table.
 
-#include "AggregationTable.h"
-#include "CubeAggregator.h"
-#include "VEXA_DataSource.h"
-#include "VEXA_InputCaseIterator.h"
 #include "data/AggregatedCellWriter.h"
+#include "data/CaseLimit.h"
 #include "data/GGraphDataSetRep.h"
-#include "data/ReadingMessages.h"
+#include "host/engine/AggregationTable.h"
+#include "host/engine/CubeAggregator.h"
+#include "host/engine/VEXA_DataSource.h"
+#include "host/engine/VEXA_InputCaseIterator.h"
+#include "report/ReadingMessages.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 
 #include <vector>
 
-#include "AggregationCube.h"
-#include "AggregationMCSet.h"
-#include "AggregationMDSet.h"
-#include "AggregationStatistic.h"
-#include "StatisticCodes.h"
-#include "TableDimension.h"
 #include "data/GGraphDataSetRep.h"
+#include "host/engine/AggregationCube.h"
+#include "host/engine/AggregationMCSet.h"
+#include "host/engine/AggregationMDSet.h"
+#include "host/engine/AggregationStatistic.h"
+#include "host/engine/StatisticCodes.h"
+#include "host/engine/TableDimension.h"
 #include "model/VariableResolver.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 namespace {
 

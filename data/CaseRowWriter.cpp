@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "OBS.h"
-#include "VEXA_DataSource.h"
-#include "VEXA_InputCaseIterator.h"
-#include "VEXA_Variable.h"
-#include "VarDataProcessor.h"
 #include "data/CellText.h"
+#include "host/chart/VarDataProcessor.h"
+#include "host/engine/OBS.h"
+#include "host/engine/VEXA_DataSource.h"
+#include "host/engine/VEXA_InputCaseIterator.h"
+#include "host/engine/VEXA_Variable.h"
 #include "model/RelabelString.h"
 #include "model/VariableResolver.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 namespace {
 

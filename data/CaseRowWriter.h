@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "VarDataColumn.h"
 #include "data/GGraphDataSetRep.h"
 #include "data/VarsToCasesColumns.h"
+#include "host/chart/VarDataColumn.h"
 
 class RelabelString;
 class VEXA_DataSource;

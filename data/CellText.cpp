@@ -1,8 +1,8 @@
 #include "data/CellText.h"
 
-#include "ChartString.h"
-#include "OBS.h"
-#include "VEXA_Variable.h"
+#include "host/chart/ChartString.h"
+#include "host/engine/OBS.h"
+#include "host/engine/VEXA_Variable.h"
 
 namespace {
 constexpr int kSignificantDigits = 16;

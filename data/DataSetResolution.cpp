@@ -2,13 +2,13 @@
 
 #include <memory>
 
-#include "FacSTDictionary.h"
-#include "ProcedureDataSource.h"
-#include "VEXA_DataSource.h"
-#include "VexaText.h"
 #include "data/GGraphDataSetRep.h"
+#include "host/engine/FacSTDictionary.h"
+#include "host/engine/ProcedureDataSource.h"
+#include "host/engine/VEXA_DataSource.h"
+#include "host/engine/VexaText.h"
 #include "model/VariableResolver.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 namespace {
 

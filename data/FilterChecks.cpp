@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "VEXA_DataSource.h"
-#include "VEXA_InputCaseIterator.h"
-#include "VEXA_Variable.h"
 #include "data/FilterRule.h"
 #include "data/GGraphDataSetRep.h"
+#include "host/engine/VEXA_DataSource.h"
+#include "host/engine/VEXA_InputCaseIterator.h"
+#include "host/engine/VEXA_Variable.h"
 #include "model/VariableResolver.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <optional>
 
-#include "VEXA_ValueLabelMap.h"
-#include "VEXA_Variable.h"
 #include "data/CellText.h"
 #include "data/DataFilter.h"
+#include "host/engine/VEXA_ValueLabelMap.h"
+#include "host/engine/VEXA_Variable.h"
 
 namespace {
 

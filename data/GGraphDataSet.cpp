@@ -1,9 +1,9 @@
 #include "data/GGraphDataSet.h"
 
-#include "VexaText.h"
-#include "XUtility.h"
 #include "data/GGraphDataSetRep.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "host/chart/XUtility.h"
+#include "host/engine/VexaText.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ChartString.h"
+#include "host/chart/ChartString.h"
 
 class FacSTDictionary;
 class GGraphStatistic;

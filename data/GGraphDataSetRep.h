@@ -7,16 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "AggregationTable.h"
-#include "AggregationVariable.h"
-#include "ChartString.h"
-#include "UserCaseFileSpec.h"
-#include "UserInputCaseFile.h"
 #include "data/DataFilter.h"
 #include "data/FilterColumns.h"
 #include "data/GGraphDataSet.h"
 #include "data/SplitGroup.h"
 #include "data/VariableEntry.h"
+#include "host/chart/ChartString.h"
+#include "host/engine/AggregationTable.h"
+#include "host/engine/AggregationVariable.h"
+#include "host/engine/UserCaseFileSpec.h"
+#include "host/engine/UserInputCaseFile.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
 

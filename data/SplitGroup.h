@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "VarDataProcessor.h"
+#include "host/chart/VarDataProcessor.h"
 
 // One split group's chart data table and the texts that describe the group:
 // one entry per split variable.

@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "FacSTDictionary.h"
-#include "VEXA_DataSource.h"
-#include "VEXA_InputCaseIterator.h"
-#include "VEXA_ValueLabelMap.h"
-#include "VEXA_Variable.h"
 #include "data/CellText.h"
 #include "data/FilterRule.h"
 #include "data/GGraphDataSetRep.h"
-#include "model/DictionaryText.h"
+#include "host/engine/FacSTDictionary.h"
+#include "host/engine/VEXA_DataSource.h"
+#include "host/engine/VEXA_InputCaseIterator.h"
+#include "host/engine/VEXA_ValueLabelMap.h"
+#include "host/engine/VEXA_Variable.h"
+#include "report/DictionaryText.h"
 
 namespace {
 

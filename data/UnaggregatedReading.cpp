@@ -2,11 +2,12 @@
 
 #include <memory>
 
-#include "VEXA_DataSource.h"
-#include "VEXA_InputCaseIterator.h"
+#include "data/CaseLimit.h"
 #include "data/CaseRowWriter.h"
 #include "data/GGraphDataSetRep.h"
-#include "data/ReadingMessages.h"
+#include "host/engine/VEXA_DataSource.h"
+#include "host/engine/VEXA_InputCaseIterator.h"
+#include "report/ReadingMessages.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "data/VarsToCasesColumns.h"
 
-#include "VarDataProcessor.h"
+#include "host/chart/VarDataProcessor.h"
 
 VarsToCasesColumns::VarsToCasesColumns(const GGraphDataSet::Rep& rep)
     : summaryName_(rep.summaryName.toUTF8()),

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "VarDataColumn.h"
 #include "data/GGraphDataSetRep.h"
+#include "host/chart/VarDataColumn.h"
 
 class VarDataProcessor;
 

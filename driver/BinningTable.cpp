@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "BpObject.h"
-#include "BpProcedure.h"
-#include "ProcedureDataSource.h"
-#include "VEXA_InputCaseIterator.h"
+#include "host/engine/BpObject.h"
+#include "host/engine/BpProcedure.h"
+#include "host/engine/ProcedureDataSource.h"
+#include "host/engine/VEXA_InputCaseIterator.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
 

@@ -1,13 +1,13 @@
 // A binning request: no chart, one table of bins per variable.
 
-#include "XDocument.h"
 #include "data/GGraphDataSet.h"
 #include "driver/BinningTable.h"
 #include "driver/ChartSource.h"
 #include "driver/PreparedDataSets.h"
 #include "driver/ProcedureRun.h"
+#include "graphspec/GraphSpec.h"
+#include "host/chart/XDocument.h"
 #include "model/GGraphVariable.h"
-#include "spec/GraphSpec.h"
 
 std::unique_ptr<XDocument> WriteBinningTables(const ChartSource& source) {
   if (!source.prepared) return nullptr;

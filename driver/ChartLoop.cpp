@@ -4,18 +4,18 @@
 #include <string>
 #include <vector>
 
-#include "XDocument.h"
-#include "XGraph.h"
+#include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
-#include "driver/ChartMessages.h"
 #include "driver/ChartOptions.h"
 #include "driver/ChartProduction.h"
 #include "driver/ChartSending.h"
 #include "driver/CompleteChart.h"
 #include "driver/PreparedDataSets.h"
 #include "driver/ProcedureRun.h"
-#include "model/GGraphSettings.h"
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
+#include "host/chart/XDocument.h"
+#include "host/chart/XGraph.h"
+#include "report/ChartMessages.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void ReportMixedSplitStates(const BoundDataSets& bound) {
 bool BindAndSend(XDocument& document, const GraphSpec& spec, PreparedDataSets* prepared) {
   std::vector<std::string> sourceNames = document.getGraph()->getUserSourceNames();
   if (sourceNames.empty()) {
-    document.SendChart(true, false, false);
+    SendChart(document);
     return true;
   }
   if (!prepared) {

@@ -1,7 +1,7 @@
 #include "driver/ChartOptions.h"
 
-#include "XDocument.h"
-#include "model/GGraphSettings.h"
+#include "command/GGraphSettings.h"
+#include "host/chart/XDocument.h"
 
 namespace {
 

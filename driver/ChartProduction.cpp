@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "XDocument.h"
 #include "driver/ChartSource.h"
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
+#include "host/chart/XDocument.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "VarDataProcessor.h"
-#include "XDocument.h"
-#include "XGraph.h"
-#include "XUtility.h"
 #include "data/GGraphDataSet.h"
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
+#include "host/chart/VarDataProcessor.h"
+#include "host/chart/XDocument.h"
+#include "host/chart/XGraph.h"
+#include "host/chart/XUtility.h"
 
 namespace {
 
@@ -56,6 +56,10 @@ bool SubtitlesSplitGroups(const GraphSpec& spec, const XGraph& graph) {
 
 }  // namespace
 
+void SendChart(XDocument& document, SendOptions options) {
+  document.SendChart(options.show, options.later, options.thumbnail);
+}
+
 void SendSplitCharts(XDocument& document, const GraphSpec& spec, GGraphDataSet& dataSet) {
   XGraph* graph = document.getGraph();
   bool subtitled = SubtitlesSplitGroups(spec, *graph);
@@ -67,7 +71,7 @@ void SendSplitCharts(XDocument& document, const GraphSpec& spec, GGraphDataSet& 
     SetDataHandle(document, *table, dataSet);
     document.SetDescription(SplitDescription(spec, noted, dataSet));
     if (subtitled) graph->setSubTitle(SplitSubtitle(dataSet));
-    document.SendChart(true, later, false);
+    SendChart(document, {.later = later});
     later = true;
   }
 }
@@ -91,6 +95,6 @@ void SendMergedChart(XDocument& document, const std::vector<GGraphDataSet*>& dat
     chartTable = merged.get();
   }
   document.SetChartData(chartTable);
-  document.SendChart(true, false, false);
+  SendChart(document);
   document.SetChartData(nullptr);
 }

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "ChartString.h"
+#include "host/chart/ChartString.h"
 
 class GraphSpec;
 class PreparedDataSets;

@@ -4,21 +4,21 @@
 #include <string>
 #include <vector>
 
-#include "VEXA_Variable.h"
-#include "XDocument.h"
-#include "XGraph.h"
-#include "XUtility.h"
-#include "XVariable.h"
+#include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
 #include "driver/CompleteStatistic.h"
-#include "driver/CompleteVarsToCases.h"
 #include "driver/CompleteVariable.h"
+#include "driver/CompleteVarsToCases.h"
 #include "driver/CompletionSteps.h"
-#include "model/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
+#include "host/chart/XDocument.h"
+#include "host/chart/XGraph.h"
+#include "host/chart/XUtility.h"
+#include "host/chart/XVariable.h"
+#include "host/engine/VEXA_Variable.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
-#include "spec/GraphSpec.h"
 
 namespace {
 

@@ -2,16 +2,16 @@
 
 #include <string>
 
-#include "VEXA_Variable.h"
-#include "XGraph.h"
-#include "XUtility.h"
-#include "XVariable.h"
 #include "data/GGraphDataSet.h"
 #include "driver/ApplyStatistic.h"
 #include "driver/ResultFormat.h"
+#include "host/chart/XGraph.h"
+#include "host/chart/XUtility.h"
+#include "host/chart/XVariable.h"
+#include "host/engine/VEXA_Variable.h"
 #include "model/GGraphStatistic.h"
 #include "model/RelabelString.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "OBS.h"
-#include "VEXA_ValueLabelMap.h"
-#include "VEXA_Variable.h"
-#include "XUtility.h"
-#include "XVariable.h"
 #include "driver/CompletionSteps.h"
+#include "host/chart/XUtility.h"
+#include "host/chart/XVariable.h"
+#include "host/engine/OBS.h"
+#include "host/engine/VEXA_ValueLabelMap.h"
+#include "host/engine/VEXA_Variable.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
 

@@ -3,18 +3,18 @@
 #include <memory>
 #include <vector>
 
-#include "AggregationStatistic.h"
-#include "VEXA_Variable.h"
-#include "XGraph.h"
-#include "XUtility.h"
-#include "XVariable.h"
 #include "data/GGraphDataSet.h"
 #include "driver/ApplyStatistic.h"
 #include "driver/CompletionSteps.h"
 #include "driver/ResultFormat.h"
-#include "model/DictionaryText.h"
+#include "host/chart/XGraph.h"
+#include "host/chart/XUtility.h"
+#include "host/chart/XVariable.h"
+#include "host/engine/AggregationStatistic.h"
+#include "host/engine/VEXA_Variable.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
+#include "report/DictionaryText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "ChartString.h"
-#include "VexaGoToCaller.h"
+#include "host/chart/ChartString.h"
+#include "host/engine/VexaGoToCaller.h"
 
 class FacSTDictionary;
 

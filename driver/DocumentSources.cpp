@@ -1,16 +1,16 @@
 // The sources that become a chart document for the chart loop: inline GPL,
 // GPL files and VizML files.
 
+#include <optional>
 #include <string>
 
-#include "FetchFile.h"
-#include "XDocument.h"
-#include "XViZTemplate.h"
 #include "data/GGraphDataSet.h"
-#include "driver/ChartMessages.h"
 #include "driver/ChartSource.h"
 #include "driver/PreparedDataSets.h"
-#include "spec/GraphSpec.h"
+#include "driver/SpecFile.h"
+#include "graphspec/GraphSpec.h"
+#include "host/chart/XDocument.h"
+#include "host/chart/XViZTemplate.h"
 
 namespace {
 
@@ -45,20 +45,14 @@ std::unique_ptr<XDocument> ProduceInlineChart(const ChartSource& source) {
 
 std::unique_ptr<XDocument> ProduceGplFileChart(const ChartSource& source) {
   const std::string& file = source.spec.GetGplFile();
-  std::string content = FetchFile::fetch(file, true, true);
-  if (content.empty()) {
-    ReportFileNoAccess(file);
-    return nullptr;
-  }
-  return StyledDocument(std::make_unique<XDocument>(content, true, true), source.spec);
+  std::optional<std::string> content = FetchSpecFile(file);
+  if (!content) return nullptr;
+  return StyledDocument(std::make_unique<XDocument>(*content, true, true), source.spec);
 }
 
 std::unique_ptr<XDocument> ProduceVizmlFileChart(const ChartSource& source) {
   const std::string& file = source.spec.GetVizmlFile();
-  std::string content = FetchFile::fetch(file, true, true);
-  if (content.empty()) {
-    ReportFileNoAccess(file);
-    return nullptr;
-  }
-  return StyledDocument(std::make_unique<XDocument>(content), source.spec);
+  std::optional<std::string> content = FetchSpecFile(file);
+  if (!content) return nullptr;
+  return StyledDocument(std::make_unique<XDocument>(*content), source.spec);
 }

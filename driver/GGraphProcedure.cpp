@@ -1,11 +1,11 @@
 // The GGRAPH command entry.
 
 #include "driver/ChartLoop.h"
-#include "driver/EngineWorkAreas.h"
 #include "driver/GraphDataReading.h"
 #include "driver/ProcedureFlavor.h"
 #include "driver/RfmHelpTable.h"
 #include "model/RelabelString.h"
+#include "report/EngineWorkAreas.h"
 
 namespace {
 

@@ -2,17 +2,14 @@
 
 #include <memory>
 
-#include "BpObject.h"
-#include "VEXA_DataSource.h"
-#include "VEXA_InputCaseIterator.h"
+#include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
 #include "driver/ProcedureRun.h"
-#include "model/GGraphSettings.h"
+#include "host/engine/VEXA_DataSource.h"
+#include "host/engine/VEXA_InputCaseIterator.h"
+#include "report/Messages.h"
 
 namespace {
-
-constexpr int kShow = 2;
-constexpr int kLevelWarning = 2;
 
 // True when the data set yielded cells. The iterator lives for the reading
 // only; the aggregation is emptied before it goes.
@@ -45,7 +42,7 @@ std::unique_ptr<PreparedDataSets> ReadGraphData(ProcedureRun& run, RelabelString
     prepared->Append(dataSet.get());
   }
   if (foundCases) return prepared;
-  BpError(BpString("There are no valid cases...", true), kShow, kLevelWarning);
+  ReportText("There are no valid cases...", kLevelWarning);
   noValidCases = true;
   return nullptr;
 }

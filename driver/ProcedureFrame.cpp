@@ -1,22 +1,22 @@
 #include <exception>
 #include <memory>
 
-#include "BpObject.h"
-#include "BpProcedure.h"
-#include "ChartBase.h"
-#include "FacSTDictionary.h"
-#include "PathFactory.h"
-#include "ProcedureDataSource.h"
-#include "VexaGoToCaller.h"
 #include "driver/ProcedureFlavor.h"
 #include "driver/ProcedureRun.h"
+#include "host/chart/ChartBase.h"
+#include "host/engine/BpProcedure.h"
+#include "host/engine/FacSTDictionary.h"
+#include "host/engine/PathFactory.h"
+#include "host/engine/ProcedureDataSource.h"
+#include "host/engine/VexaGoToCaller.h"
+#include "report/Messages.h"
 #include "syntax/GGraphCommandParser.h"
 
 namespace {
 
 constexpr int kStringTablePath = 3;
-constexpr int kShow = 2;
-constexpr int kLevelError = 3;
+// The procedure's output is shown (BpProcedure's show argument).
+constexpr int kShowProcedure = 2;
 
 bool Accepted(const ProcedureFlavor& flavor, GGraphCommandParser& parser, const ProcedureDataSource& data) {
   if (!parser.Parse()) return false;
@@ -44,13 +44,13 @@ bool RunGuardedSteps(const ProcedureFlavor& flavor, BpProcedure& procedure) {
 
 void RunProcedure(const ProcedureFlavor& flavor) {
   ChartBase::printDebugInfo(std::string("Starting ") + flavor.name + " Procedure");
-  BpProcedure procedure(flavor.title(), kShow);
+  BpProcedure procedure(flavor.title(), kShowProcedure);
   try {
     if (!RunGuardedSteps(flavor, procedure)) return;
   } catch (const VexaGoToCaller&) {
     throw;
   } catch (const std::exception&) {
-    BpError(BpString("Unexpected Error.", true), kShow, kLevelError);
+    ReportText("Unexpected Error.", kLevelError);
   }
   ChartBase::printDebugInfo(std::string("Ending ") + flavor.name + " Procedure");
 }

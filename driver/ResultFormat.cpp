@@ -1,6 +1,6 @@
 #include "driver/ResultFormat.h"
 
-#include "XVariable.h"
+#include "host/chart/XVariable.h"
 #include "model/GGraphStatistic.h"
 
 static_assert(kDateSpreadFormat == 1638412, "the chart library reads the date spread by this number");

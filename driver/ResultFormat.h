@@ -1,6 +1,6 @@
 #pragma once
-#include "ChartString.h"
-#include "VEXA_Format.h"
+#include "host/chart/ChartString.h"
+#include "host/engine/VEXA_Format.h"
 
 class GGraphStatistic;
 class VEXA_Variable;

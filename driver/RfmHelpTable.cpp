@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "BpProcedure.h"
+#include "command/GGraphSettings.h"
 #include "driver/ProcedureRun.h"
-#include "model/GGraphSettings.h"
+#include "host/engine/BpProcedure.h"
 
 namespace {
 

@@ -1,18 +1,20 @@
 // The sources that send their own output: JSON charts and templates, images
 // and model files.
 
+#include <optional>
 #include <string>
 
-#include "FacSTDictionary.h"
-#include "FetchFile.h"
-#include "MessageHandler.h"
-#include "XImage.h"
-#include "XUtility.h"
-#include "driver/ChartMessages.h"
 #include "driver/ChartSource.h"
 #include "driver/ProcedureRun.h"
-#include "spec/GraphSpec.h"
-#include "xLumo.h"
+#include "driver/SpecFile.h"
+#include "graphspec/GraphSpec.h"
+#include "host/chart/MessageHandler.h"
+#include "host/chart/XImage.h"
+#include "host/chart/XUtility.h"
+#include "host/chart/xLumo.h"
+#include "host/engine/FacSTDictionary.h"
+#include "host/engine/FetchFile.h"
+#include "report/ChartMessages.h"
 
 namespace {
 
@@ -46,13 +48,10 @@ std::unique_ptr<XDocument> SendJsonChart(const ChartSource& source) {
 // sent with the others.
 std::unique_ptr<XDocument> SendJsonTemplateChart(const ChartSource& source) {
   const std::string& file = source.spec.GetVizJsonTemplateFile();
-  std::string content = FetchFile::fetch(file, true, true);
-  if (content.empty()) {
-    ReportFileNoAccess(file);
-    return nullptr;
-  }
+  std::optional<std::string> content = FetchSpecFile(file);
+  if (!content) return nullptr;
   xLumo chart;
-  chart.setViZJSONTemplate(content);
+  chart.setViZJSONTemplate(*content);
   for (int i = 0; i < source.spec.GetGeoJsonFileCount(); ++i) {
     std::string geoJson = source.spec.GetGeoJsonFile(i);
     if (!chart.addGeoJSON(geoJson)) ReportFileNoAccess(geoJson);
@@ -64,13 +63,10 @@ std::unique_ptr<XDocument> SendJsonTemplateChart(const ChartSource& source) {
 
 std::unique_ptr<XDocument> SendImage(const ChartSource& source) {
   const std::string& file = source.spec.GetImageFile();
-  std::string content = FetchFile::fetch(file, true, true);
-  if (content.empty()) {
-    ReportFileNoAccess(file);
-    return nullptr;
-  }
+  std::optional<std::string> content = FetchSpecFile(file);
+  if (!content) return nullptr;
   XImage image;
-  image.setImageInline(source.spec.GetImageFormat(), content);
+  image.setImageInline(source.spec.GetImageFormat(), *content);
   image.SetDescription(SelfSentDescription(source));
   image.sendImage();
   return nullptr;

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "EngineServices.h"
-#include "VEXA_TokenSequence.h"
+#include "host/engine/EngineServices.h"
+#include "host/engine/VEXA_TokenSequence.h"
 
 namespace {
 

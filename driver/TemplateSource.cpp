@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "FetchFile.h"
-#include "XDocument.h"
-#include "XViZTemplate.h"
 #include "data/GGraphDataSet.h"
 #include "driver/ChartSource.h"
 #include "driver/PreparedDataSets.h"
+#include "graphspec/GraphSpec.h"
+#include "host/chart/XDocument.h"
+#include "host/chart/XViZTemplate.h"
+#include "host/engine/FetchFile.h"
 #include "model/GGraphVariable.h"
-#include "spec/GraphSpec.h"
 
 namespace {
 

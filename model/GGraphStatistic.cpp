@@ -2,16 +2,16 @@
 
 #include <cfloat>
 
-#include "AggregationResult.h"
-#include "CtaDistFun.h"
-#include "StatisticCodes.h"
-#include "VEXA_Globals.h"
-#include "VEXA_Variable.h"
-#include "VexaText.h"
-#include "XUtility.h"
+#include "host/chart/XUtility.h"
+#include "host/engine/AggregationResult.h"
+#include "host/engine/CtaDistFun.h"
+#include "host/engine/StatisticCodes.h"
+#include "host/engine/VEXA_Globals.h"
+#include "host/engine/VEXA_Variable.h"
+#include "host/engine/VexaText.h"
 #include "model/GGraphStatisticRep.h"
 #include "model/VariableResolver.h"
-#include "syntax/SyntaxMessages.h"
+#include "report/SyntaxMessages.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ChartString.h"
+#include "host/chart/ChartString.h"
 
 class AggregationResult;
 class AggregationStatistic;

@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <sstream>
 
-#include "FacSTDictionary.h"
-#include "OmComposite.h"
-#include "StatisticCodes.h"
-#include "VEXA_Variable.h"
-#include "VexaText.h"
-#include "XUtility.h"
-#include "currencyFormat.h"
+#include "host/chart/XUtility.h"
+#include "host/engine/FacSTDictionary.h"
+#include "host/engine/OmComposite.h"
+#include "host/engine/StatisticCodes.h"
+#include "host/engine/VEXA_Variable.h"
+#include "host/engine/VexaText.h"
+#include "host/engine/currencyFormat.h"
 #include "model/GGraphStatisticRep.h"
-#include "model/DictionaryText.h"
+#include "report/DictionaryText.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "AggregationStatistic.h"
-#include "ChartString.h"
+#include "host/chart/ChartString.h"
+#include "host/engine/AggregationStatistic.h"
 #include "model/GGraphStatistic.h"
 #include "model/StatisticCatalogue.h"
 

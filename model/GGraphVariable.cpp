@@ -2,13 +2,13 @@
 
 #include <memory>
 
-#include "VEXA_ValueLabelMap.h"
-#include "VEXA_Variable.h"
-#include "VarDataProcessor.h"
-#include "XUtility.h"
-#include "model/DictionaryText.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "host/chart/VarDataProcessor.h"
+#include "host/chart/XUtility.h"
+#include "host/engine/VEXA_ValueLabelMap.h"
+#include "host/engine/VEXA_Variable.h"
 #include "model/VariableResolver.h"
+#include "report/DictionaryText.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <sstream>
 #include <vector>
 
-#include "OBS.h"
-#include "VEXA_Variable.h"
+#include "host/engine/OBS.h"
+#include "host/engine/VEXA_Variable.h"
 #include "model/VariableResolver.h"
 
 namespace {

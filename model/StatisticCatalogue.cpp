@@ -2,13 +2,17 @@
 
 #include <array>
 
-#include "StatisticCodes.h"
-#include "VexaText.h"
+#include "host/engine/StatisticCodes.h"
+#include "host/engine/VexaText.h"
 
 namespace {
 
 using enum ParameterShape;
 using enum ResultRule;
+// Where the chart statistic's parameters come from.
+constexpr ChartParameter kByLowerLimit = ChartParameter::kLowerLimit;
+constexpr ChartParameter kByUpperLimit = ChartParameter::kUpperLimit;
+constexpr ChartParameter kByCutPoint = ChartParameter::kCutPoint;
 
 // The intervals of the mean share one wording, whatever their bounds stand for.
 constexpr const char* kMeanLow = "Mean ^1 Std. Deviation (^2) Low";
@@ -25,45 +29,85 @@ constexpr IntervalSpec kPctCI{kConfidenceInterval, 0.95, false, true, "Percent ^
 
 // Searched in this order; the names are unique.
 constexpr std::array<StatisticEntry, 34> kCatalogue{{
-    // name, code, numeric, keyword, parameters, result, display, full, word, interval
-    {"CASEVALUE", kStatCaseValue, 1, 0, kVariable, kValue, "Case Value", "Case Value ^1", nullptr, nullptr},
-    {"COUNT", kStatCount, 0, 0, kNone, kCount, "E60868", "E60868", nullptr, nullptr},
-    {"RESPONSES", kStatResponses, 0, 1, kDuplicates, kCount, "Responses", "^1 ^2", "Responses", nullptr},
-    {"PCTRESPONSES", kStatPctResponses, 0, 1, kDuplicates, kPercent, nullptr, "^1 ^2", "Percent Responses", nullptr},
-    {"MINIMUM", kStatMinimum, 1, 0, kVariable, kValue, "Minimum", "^1 ^2", "Minimum", nullptr},
-    {"MAXIMUM", kStatMaximum, 1, 0, kVariable, kValue, "Maximum", "^1 ^2", "Maximum", nullptr},
-    {"VALIDN", kStatValidN, 1, 0, kVariable, kCount, "Valid N", "^1 ^2", "Valid N", nullptr},
-    {"SUM", kStatSum, 1, 0, kVariable, kValue, "E60873", "^1 ^2", "E60873", nullptr},
-    {"MEAN", kStatMean, 1, 0, kVariable, kSummary, "Mean", "^1 ^2", "Mean", nullptr},
-    {"STDDEV", kStatStdDev, 1, 0, kVariable, kSpread, "StdDev", "^1 ^2", "StdDev", nullptr},
-    {"VARIANCE", kStatVariance, 1, 0, kVariable, kVariance, "E60877", "^1 ^2", "E60877", nullptr},
-    {"MEDIAN", kStatMedian, 1, 0, kVariable, kSummary, "E60878", "^1 ^2", "E60878", nullptr},
-    {"GMEDIAN", kStatGroupedMedian, 1, 0, kVariable, kSummary, "E60892", "^1 ^2", "E60892", nullptr},
-    {"MODE", kStatMode, 1, 0, kVariable, kValue, "E60879", "^1 ^2", "E60879", nullptr},
-    {"PTILE", kStatPercentile, 2, 0, kCutPoint, kSummary, "Ptile ^1", "Ptile ^1 ^2", nullptr, nullptr},
-    {"GPTILE", kStatGroupedPercentile, 2, 0, kCutPoint, kSummary, "Group Ptile ^1", "Group Ptile ^1 ^2", nullptr,
-     nullptr},
-    {"PLT", kStatPctLessThan, 2, 0, kUpperLimit, kPercent, "% < ^1", "% < ^1 ^2", nullptr, nullptr},
-    {"PGT", kStatPctGreaterThan, 2, 0, kLowerLimit, kPercent, "% > ^1", "% > ^1 ^2", nullptr, nullptr},
-    {"NLT", kStatCountLessThan, 2, 0, kUpperLimit, kCount, "N < ^1", "N < ^1 ^2", nullptr, nullptr},
-    {"NGT", kStatCountGreaterThan, 2, 0, kLowerLimit, kCount, "N > ^1", "N > ^1 ^2", nullptr, nullptr},
-    {"PIN", kStatPctInside, 3, 0, kLimits, kPercent, "% in (^1,^2)", "% in (^1,^2) ^3", nullptr, nullptr},
-    {"NIN", kStatCountInside, 3, 0, kLimits, kCount, "N in (^1,^2)", "N in (^1,^2) ^3", nullptr, nullptr},
-    {"NLE", kStatCountLessEqual, 2, 0, kLowerLimit, kCount, "N <= ^1", "N <= ^1 ^2", nullptr, nullptr},
-    {"PLE", kStatPctLessEqual, 2, 0, kLowerLimit, kPercent, "% <= ^1", "% <= ^1 ^2", nullptr, nullptr},
-    {"NEQ", kStatCountEqual, 2, 0, kLowerLimit, kCount, "N = ^1", "N = ^1 ^2", nullptr, nullptr},
-    {"PEQ", kStatPctEqual, 2, 0, kLowerLimit, kPercent, "% = ^1", "% = ^1 ^2", nullptr, nullptr},
-    {"NGE", kStatCountGreaterEqual, 2, 0, kLowerLimit, kCount, "N >= ^1", "N >= ^1 ^2", nullptr, nullptr},
-    {"PGE", kStatPctGreaterEqual, 2, 0, kLowerLimit, kPercent, "% >= ^1", "% >= ^1 ^2", nullptr, nullptr},
-    {"MEANCI", kStatMean, 1, 1, kVariableInterval, kSummary, "Mean", "^1 ^2", "Mean", &kMeanCI},
-    {"MEANSD", kStatMean, 1, 1, kVariableInterval, kSummary, "Mean", "^1 ^2", "Mean", &kMeanSD},
-    {"MEANSE", kStatMean, 1, 1, kVariableInterval, kSummary, "Mean", "^1 ^2", "Mean", &kMeanSE},
-    {"MEDIANCI", kStatMedian, 1, 1, kVariableInterval, kSummary, "E60878", "^1 ^2", "E60878", &kMedianCI},
-    {"COUNTCI", kStatCount, 0, 1, kCountInterval, kCount, "E60868", "E60868", nullptr, &kCountCI},
-    {"PCTCI", kStatCount, 0, 1, kCountInterval, kCount, "E60868", "E60703", nullptr, &kPctCI},
+    {.name = "CASEVALUE", .code = kStatCaseValue, .numericCount = 1, .shape = kVariable, .result = kValue,
+     .displayPattern = "Case Value", .fullPattern = "Case Value ^1"},
+    {.name = "COUNT", .code = kStatCount, .shape = kNone, .result = kCount, .displayPattern = "E60868",
+     .fullPattern = "E60868", .chart = {.kind = 0}},
+    {.name = "RESPONSES", .code = kStatResponses, .keywordCount = 1, .shape = kDuplicates, .result = kCount,
+     .displayPattern = "Responses", .fullPattern = "^1 ^2", .word = "Responses", .chart = {.kind = 0}},
+    {.name = "PCTRESPONSES", .code = kStatPctResponses, .keywordCount = 1, .shape = kDuplicates, .result = kPercent,
+     .fullPattern = "^1 ^2", .word = "Percent Responses", .chart = {.kind = 0}},
+    {.name = "MINIMUM", .code = kStatMinimum, .numericCount = 1, .shape = kVariable, .result = kValue,
+     .displayPattern = "Minimum", .fullPattern = "^1 ^2", .word = "Minimum", .chart = {.kind = 8}},
+    {.name = "MAXIMUM", .code = kStatMaximum, .numericCount = 1, .shape = kVariable, .result = kValue,
+     .displayPattern = "Maximum", .fullPattern = "^1 ^2", .word = "Maximum", .chart = {.kind = 9}},
+    {.name = "VALIDN", .code = kStatValidN, .numericCount = 1, .shape = kVariable, .result = kCount,
+     .displayPattern = "Valid N", .fullPattern = "^1 ^2", .word = "Valid N", .chart = {.kind = 29}},
+    {.name = "SUM", .code = kStatSum, .numericCount = 1, .shape = kVariable, .result = kValue,
+     .displayPattern = "E60873", .fullPattern = "^1 ^2", .word = "E60873", .chart = {.kind = 5}},
+    {.name = "MEAN", .code = kStatMean, .numericCount = 1, .shape = kVariable, .result = kSummary,
+     .displayPattern = "Mean", .fullPattern = "^1 ^2", .word = "Mean", .chart = {.kind = 2}},
+    {.name = "STDDEV", .code = kStatStdDev, .numericCount = 1, .shape = kVariable, .result = kSpread,
+     .displayPattern = "StdDev", .fullPattern = "^1 ^2", .word = "StdDev", .chart = {.kind = 6}},
+    {.name = "VARIANCE", .code = kStatVariance, .numericCount = 1, .shape = kVariable, .result = kVariance,
+     .displayPattern = "E60877", .fullPattern = "^1 ^2", .word = "E60877", .chart = {.kind = 7}},
+    {.name = "MEDIAN", .code = kStatMedian, .numericCount = 1, .shape = kVariable, .result = kSummary,
+     .displayPattern = "E60878", .fullPattern = "^1 ^2", .word = "E60878", .chart = {.kind = 3}},
+    {.name = "GMEDIAN", .code = kStatGroupedMedian, .numericCount = 1, .shape = kVariable, .result = kSummary,
+     .displayPattern = "E60892", .fullPattern = "^1 ^2", .word = "E60892",
+     .chart = {.kind = 20, .first = kByLowerLimit, .flag = true}},
+    {.name = "MODE", .code = kStatMode, .numericCount = 1, .shape = kVariable, .result = kValue,
+     .displayPattern = "E60879", .fullPattern = "^1 ^2", .word = "E60879", .chart = {.kind = 4}},
+    {.name = "PTILE", .code = kStatPercentile, .numericCount = 2, .shape = kCutPoint, .result = kSummary,
+     .displayPattern = "Ptile ^1", .fullPattern = "Ptile ^1 ^2", .chart = {.kind = 15, .first = kByLowerLimit}},
+    {.name = "GPTILE", .code = kStatGroupedPercentile, .numericCount = 2, .shape = kCutPoint, .result = kSummary,
+     .displayPattern = "Group Ptile ^1", .fullPattern = "Group Ptile ^1 ^2",
+     .chart = {.kind = 21, .first = kByCutPoint, .flag = true}},
+    {.name = "PLT", .code = kStatPctLessThan, .numericCount = 2, .shape = kUpperLimit, .result = kPercent,
+     .displayPattern = "% < ^1", .fullPattern = "% < ^1 ^2", .chart = {.kind = 14, .first = kByLowerLimit}},
+    {.name = "PGT", .code = kStatPctGreaterThan, .numericCount = 2, .shape = kLowerLimit, .result = kPercent,
+     .displayPattern = "% > ^1", .fullPattern = "% > ^1 ^2", .chart = {.kind = 13, .first = kByLowerLimit}},
+    {.name = "NLT", .code = kStatCountLessThan, .numericCount = 2, .shape = kUpperLimit, .result = kCount,
+     .displayPattern = "N < ^1", .fullPattern = "N < ^1 ^2", .chart = {.kind = 17, .first = kByLowerLimit}},
+    {.name = "NGT", .code = kStatCountGreaterThan, .numericCount = 2, .shape = kLowerLimit, .result = kCount,
+     .displayPattern = "N > ^1", .fullPattern = "N > ^1 ^2", .chart = {.kind = 16, .first = kByLowerLimit}},
+    {.name = "PIN", .code = kStatPctInside, .numericCount = 3, .shape = kLimits, .result = kPercent,
+     .displayPattern = "% in (^1,^2)", .fullPattern = "% in (^1,^2) ^3",
+     .chart = {.kind = 18, .second = kByLowerLimit, .third = kByUpperLimit}},
+    {.name = "NIN", .code = kStatCountInside, .numericCount = 3, .shape = kLimits, .result = kCount,
+     .displayPattern = "N in (^1,^2)", .fullPattern = "N in (^1,^2) ^3",
+     .chart = {.kind = 19, .second = kByLowerLimit, .third = kByUpperLimit}},
+    {.name = "NLE", .code = kStatCountLessEqual, .numericCount = 2, .shape = kLowerLimit, .result = kCount,
+     .displayPattern = "N <= ^1", .fullPattern = "N <= ^1 ^2", .chart = {.kind = 23, .first = kByLowerLimit}},
+    {.name = "PLE", .code = kStatPctLessEqual, .numericCount = 2, .shape = kLowerLimit, .result = kPercent,
+     .displayPattern = "% <= ^1", .fullPattern = "% <= ^1 ^2", .chart = {.kind = 22, .first = kByLowerLimit}},
+    {.name = "NEQ", .code = kStatCountEqual, .numericCount = 2, .shape = kLowerLimit, .result = kCount,
+     .displayPattern = "N = ^1", .fullPattern = "N = ^1 ^2", .chart = {.kind = 27, .first = kByLowerLimit}},
+    {.name = "PEQ", .code = kStatPctEqual, .numericCount = 2, .shape = kLowerLimit, .result = kPercent,
+     .displayPattern = "% = ^1", .fullPattern = "% = ^1 ^2", .chart = {.kind = 26, .first = kByLowerLimit}},
+    {.name = "NGE", .code = kStatCountGreaterEqual, .numericCount = 2, .shape = kLowerLimit, .result = kCount,
+     .displayPattern = "N >= ^1", .fullPattern = "N >= ^1 ^2", .chart = {.kind = 25, .first = kByLowerLimit}},
+    {.name = "PGE", .code = kStatPctGreaterEqual, .numericCount = 2, .shape = kLowerLimit, .result = kPercent,
+     .displayPattern = "% >= ^1", .fullPattern = "% >= ^1 ^2", .chart = {.kind = 24, .first = kByLowerLimit}},
+    {.name = "MEANCI", .code = kStatMean, .numericCount = 1, .keywordCount = 1, .shape = kVariableInterval,
+     .result = kSummary, .displayPattern = "Mean", .fullPattern = "^1 ^2", .word = "Mean", .interval = &kMeanCI,
+     .chart = {.kind = 2}},
+    {.name = "MEANSD", .code = kStatMean, .numericCount = 1, .keywordCount = 1, .shape = kVariableInterval,
+     .result = kSummary, .displayPattern = "Mean", .fullPattern = "^1 ^2", .word = "Mean", .interval = &kMeanSD,
+     .chart = {.kind = 2}},
+    {.name = "MEANSE", .code = kStatMean, .numericCount = 1, .keywordCount = 1, .shape = kVariableInterval,
+     .result = kSummary, .displayPattern = "Mean", .fullPattern = "^1 ^2", .word = "Mean", .interval = &kMeanSE,
+     .chart = {.kind = 2}},
+    {.name = "MEDIANCI", .code = kStatMedian, .numericCount = 1, .keywordCount = 1, .shape = kVariableInterval,
+     .result = kSummary, .displayPattern = "E60878", .fullPattern = "^1 ^2", .word = "E60878", .interval = &kMedianCI,
+     .chart = {.kind = 3}},
+    {.name = "COUNTCI", .code = kStatCount, .keywordCount = 1, .shape = kCountInterval, .result = kCount,
+     .displayPattern = "E60868", .fullPattern = "E60868", .interval = &kCountCI, .chart = {.kind = 0}},
+    {.name = "PCTCI", .code = kStatCount, .keywordCount = 1, .shape = kCountInterval, .result = kCount,
+     .displayPattern = "E60868", .fullPattern = "E60703", .interval = &kPctCI, .chart = {.kind = 0}},
 }};
 
-constexpr StatisticEntry kUnknown{"", 0, 0, 0, kVariable, kNoRule, nullptr, nullptr, nullptr, nullptr};
+constexpr StatisticEntry kUnknown{.name = "", .code = 0, .shape = kVariable, .result = kNoRule};
 
 }  // namespace
 
@@ -71,4 +115,11 @@ const StatisticEntry& FindStatisticEntry(const std::string& name) {
   for (const StatisticEntry& entry : kCatalogue)
     if (VEXAMBstricmp_A(entry.name, name.c_str()) == 0) return entry;
   return kUnknown;
+}
+
+const ChartStatistic& FindChartStatistic(int code) {
+  static constexpr ChartStatistic kNone{};
+  for (const StatisticEntry& entry : kCatalogue)
+    if (entry.code == code) return entry.chart;
+  return kNone;
 }

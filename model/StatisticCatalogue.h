@@ -37,20 +37,38 @@ struct IntervalSpec {
   const char* highPattern;
 };
 
+// Where a parameter of the chart library's statistic comes from.
+enum class ChartParameter { kZero, kLowerLimit, kUpperLimit, kCutPoint };
+
+// The statistic the chart library is told a function's column holds.
+struct ChartStatistic {
+  int kind = kNoChartStatistic;
+  ChartParameter first = ChartParameter::kZero;
+  ChartParameter second = ChartParameter::kZero;
+  ChartParameter third = ChartParameter::kZero;
+  bool flag = false;
+
+  static constexpr int kNoChartStatistic = -1;
+};
+
 // One function of the catalogue.
 struct StatisticEntry {
   const char* name;
   int code;
-  int numericCount;  // positional parameters, the variable included
-  int keywordCount;  // optional parameters
+  int numericCount = 0;  // positional parameters, the variable included
+  int keywordCount = 0;  // optional parameters
   ParameterShape shape;
   ResultRule result;
-  const char* displayPattern;  // null: no display label
-  const char* fullPattern;
-  const char* word;              // ^1 of "^1 ^2"; null when none
-  const IntervalSpec* interval;  // null: not an interval function
+  const char* displayPattern = nullptr;  // null: no display label
+  const char* fullPattern = nullptr;
+  const char* word = nullptr;              // ^1 of "^1 ^2"; null when none
+  const IntervalSpec* interval = nullptr;  // null: not an interval function
+  ChartStatistic chart;                    // kind kNoChartStatistic: none
 };
 
 // The entry of a function name (compared ignoring case); an unknown name
 // gives an entry with code 0.
 const StatisticEntry& FindStatisticEntry(const std::string& name);
+// The chart statistic of a summary code (the first function with that code);
+// a code no function has gives kind kNoChartStatistic.
+const ChartStatistic& FindChartStatistic(int code);

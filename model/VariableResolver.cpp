@@ -4,15 +4,15 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "OBS.h"
-#include "VEXA_DataSource.h"
-#include "VEXA_ValueLabelMap.h"
-#include "VEXA_Variable.h"
-#include "VariableSet.h"
-#include "VariableSets.h"
-#include "VexaText.h"
-#include "model/DictionaryText.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "host/engine/OBS.h"
+#include "host/engine/VEXA_DataSource.h"
+#include "host/engine/VEXA_ValueLabelMap.h"
+#include "host/engine/VEXA_Variable.h"
+#include "host/engine/VariableSet.h"
+#include "host/engine/VariableSets.h"
+#include "host/engine/VexaText.h"
+#include "report/DictionaryText.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 struct VariableResolver::Rep {
   const VEXA_DataSource* dataSource = nullptr;

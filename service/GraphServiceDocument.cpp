@@ -3,18 +3,18 @@
 #include <string>
 #include <vector>
 
-#include "ChartString.h"
-#include "FacSTDictionary.h"
-#include "VarDataProcessor.h"
-#include "XGraphService.h"
-#include "XUtility.h"
 #include "data/GGraphDataSet.h"
 #include "driver/CompleteChart.h"
 #include "driver/PreparedDataSets.h"
 #include "driver/ProcedureRun.h"
+#include "graphspec/GraphSpec.h"
+#include "host/chart/ChartString.h"
+#include "host/chart/VarDataProcessor.h"
+#include "host/chart/XGraphService.h"
+#include "host/chart/XUtility.h"
+#include "host/engine/FacSTDictionary.h"
+#include "report/SyntaxMessages.h"
 #include "service/ServiceVariables.h"
-#include "spec/GraphSpec.h"
-#include "syntax/SyntaxMessages.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "service/ServiceVariables.h"
 
-#include "XGraphService.h"
 #include "data/GGraphDataSet.h"
+#include "host/chart/XGraphService.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
-#include "spec/Utf8FromLocalCodePage.h"
+#include "report/Utf8FromLocalCodePage.h"
 
 void AddServiceVariables(XGraphService& service, const GGraphDataSet& dataSet, int& lastSingleIndex) {
   for (const auto& variable : dataSet.GetVariables()) {

@@ -1,12 +1,12 @@
 #include "service/VGraphGrammar.h"
 
+#include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
-#include "model/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
-#include "spec/GraphSpec.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
-#include "syntax/SyntaxMessages.h"
 
 namespace {
 
@@ -38,17 +38,17 @@ bool ValidateVGraph(GGraphCommandParser& parser) {
 
 CommandGrammar VGraphGrammar() {
   return CommandGrammar{
-      "VGraph",
-      {
-          {"GRAPHDATASET", 1, kUnlimited, 0, HandleGraphDataSet, false},
-          {"GRAPHSPEC", 2, kUnlimited, 0, HandleVGraphSpec, false},
-          {"BEGINGSRV", 0, kUnlimited, 0, nullptr, false},
+      .commandName = "VGraph",
+      .table = {
+          {.name = "GRAPHDATASET", .number = 1, .maximum = kUnlimited, .handler = HandleGraphDataSet},
+          {.name = "GRAPHSPEC", .number = 2, .maximum = kUnlimited, .handler = HandleVGraphSpec},
+          {.name = "BEGINGSRV", .number = 0, .maximum = kUnlimited},
       },
-      false,
-      InlineBlockFormat{"BEGIN GRAPHSRV", "END GRAPHSRV", true},
-      "An inline graph service specification was expected but not found.",
-      &GraphSpec::SetServiceText,
-      ValidateVGraph,
-      true,
+      .readsRfmMode = false,
+      .block = {.beginMarker = "BEGIN GRAPHSRV", .endMarker = "END GRAPHSRV", .keepEveryLine = true},
+      .missingBlockMessage = "An inline graph service specification was expected but not found.",
+      .storeBlock = &GraphSpec::SetServiceText,
+      .validate = ValidateVGraph,
+      .alwaysReportMissing = true,
   };
 }

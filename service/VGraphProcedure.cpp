@@ -1,15 +1,15 @@
 // The VGRAPH command entry: the GGRAPH frame with graph-service documents.
 
-#include "BpObject.h"
-#include "EngineServices.h"
+#include "command/GGraphSettings.h"
 #include "driver/GraphDataReading.h"
 #include "driver/ProcedureFlavor.h"
 #include "driver/ProcedureRun.h"
-#include "model/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
+#include "host/engine/EngineServices.h"
 #include "model/RelabelString.h"
+#include "report/Messages.h"
 #include "service/GraphServiceDocument.h"
 #include "service/VGraphGrammar.h"
-#include "spec/GraphSpec.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ std::string VGraphTitle() { return "VGraph"; }
 
 bool OnThinClient() {
   if (IsApplicationOnThinClient()) return true;
-  BpError(BpString("The VGRAPH procedure is not supported on this version of VEXA Statistics.", true), 2, 3);
+  ReportText("The VGRAPH procedure is not supported on this version of VEXA Statistics.", kLevelError);
   return false;
 }
 

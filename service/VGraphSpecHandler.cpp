@@ -1,12 +1,12 @@
 // GRAPHSPEC of VGRAPH: only SOURCE=INLINE, which may repeat.
 
-#include "SubComObj.h"
-#include "model/GGraphSettings.h"
-#include "spec/GraphSpec.h"
+#include "command/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
+#include "host/engine/SubComObj.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/SubcommandHandler.h"
 #include "syntax/SubcommandTokens.h"
-#include "syntax/SyntaxMessages.h"
 
 bool HandleVGraphSpec(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken) {
   SubcommandTokens tokens(subcommand, firstToken);

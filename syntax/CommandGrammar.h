@@ -7,14 +7,13 @@
 
 class GraphSpec;
 
-// One subcommand of a command's table.
+// One subcommand of a command's table; the parser counts its occurrences.
 struct SubCommandEntry {
   std::string name;
-  std::uint32_t number;
-  std::uint32_t maximum;  // all ones: unlimited
-  std::uint32_t seen;
-  SubcommandHandler handler;  // null: accepted and ignored
-  bool rfmOnly;               // dispatched only in RFM mode
+  std::uint32_t number = 0;
+  std::uint32_t maximum = 0;            // all ones: unlimited
+  SubcommandHandler handler = nullptr;  // null: accepted and ignored
+  bool rfmOnly = false;                 // dispatched only in RFM mode
 };
 
 inline constexpr std::uint32_t kUnlimited = 0xffffffffu;
@@ -23,7 +22,7 @@ inline constexpr std::uint32_t kUnlimited = 0xffffffffu;
 struct InlineBlockFormat {
   const char* beginMarker;
   const char* endMarker;
-  // Keep every following line (blank and one-character lines too).
+  // Keep every line whole: blank, one-character, and the opening line's rest.
   bool keepEveryLine;
 };
 

@@ -1,29 +1,35 @@
 #include "syntax/GGraphCommandParser.h"
 
-#include "CommandDescriptor.h"
-#include "CommandSpec.h"
-#include "ParserMessage.h"
-#include "ProcedureDataSource.h"
-#include "UniversalParser.h"
-#include "VEXA_TokenSequence.h"
-#include "VexaText.h"
-#include "driver/EngineWorkAreas.h"
-#include "model/GGraphSettings.h"
-#include "spec/GraphSpec.h"
+#include <cstdint>
+#include <vector>
+
+#include "command/GGraphSettings.h"
+#include "graphspec/GraphSpec.h"
+#include "host/engine/CommandDescriptor.h"
+#include "host/engine/CommandSpec.h"
+#include "host/engine/ParserMessage.h"
+#include "host/engine/ProcedureDataSource.h"
+#include "host/engine/UniversalParser.h"
+#include "host/engine/VEXA_TokenSequence.h"
+#include "host/engine/VexaText.h"
+#include "report/EngineWorkAreas.h"
+#include "report/SyntaxMessages.h"
 #include "syntax/InlineBlockCapture.h"
-#include "syntax/SyntaxMessages.h"
 
 struct GGraphCommandParser::Rep {
   FacSTDictionary* dictionary;
   ProcedureDataSource* dataSource;
   ParserMessage messages;
   CommandGrammar grammar;
+  // How often each subcommand of the table was met, over the whole command.
+  std::vector<std::uint32_t> seen;
   GGraphSettings settings;
 };
 
 GGraphCommandParser::GGraphCommandParser(ProcedureDataSource* dataSource, FacSTDictionary* dictionary,
                                          CommandGrammar grammar)
-    : rep_(new Rep{dictionary, dataSource, ParserMessage(), std::move(grammar), {}}) {
+    : rep_(new Rep{dictionary, dataSource, ParserMessage(), std::move(grammar), {}, {}}) {
+  rep_->seen.assign(rep_->grammar.table.size(), 0);
   rep_->messages.SetCommandName(rep_->grammar.commandName);
   rep_->messages.SetProcedureTitle(rep_->grammar.commandName);
 }
@@ -54,10 +60,11 @@ bool GGraphCommandParser::Parse() {
 
 bool GGraphCommandParser::Dispatch(const SubComObj& subcommand) {
   const char* name = subcommand.getSubComName();
-  for (SubCommandEntry& entry : rep_->grammar.table) {
+  for (std::size_t i = 0; i < rep_->grammar.table.size(); ++i) {
+    const SubCommandEntry& entry = rep_->grammar.table[i];
     if (VEXAMBstricmp_A(entry.name.c_str(), name) != 0) continue;
-    ++entry.seen;
-    if (entry.maximum != kUnlimited && entry.seen > entry.maximum) return true;
+    std::uint32_t seen = ++rep_->seen[i];
+    if (entry.maximum != kUnlimited && seen > entry.maximum) return true;
     if (entry.rfmOnly && rep_->settings.GetRfmMode() != 1) break;
     return entry.handler ? entry.handler(*this, subcommand, 0) : true;
   }

@@ -1,7 +1,7 @@
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 #include "syntax/CommandGrammar.h"
-#include "syntax/CommandValidation.h"
 #include "syntax/GGraphCommandParser.h"
+#include "validation/CommandValidation.h"
 
 namespace {
 
@@ -11,23 +11,23 @@ bool ValidateGGraph(GGraphCommandParser& parser) { return ValidateCommand(parser
 
 CommandGrammar GGraphGrammar() {
   return CommandGrammar{
-      "GGraph",
-      {
-          {"GRAPHDATASET", 1, kUnlimited, 0, HandleGraphDataSet, false},
-          {"GRAPHSPEC", 2, kUnlimited, 0, HandleGraphSpec, false},
-          {"FITLINE", 4, 1, 0, HandleFitLine, false},
-          {"STYLE", 5, 1, 0, HandleStyle, false},
-          {"BEGINGPL", 0, kUnlimited, 0, nullptr, false},
-          {"DESCRIPTION", 3, kUnlimited, 0, HandleDescription, true},
-          {"COLORCYCLE", 6, 1, 0, HandleColorCycle, false},
-          {"FRAME", 7, 1, 0, HandleFrame, false},
-          {"GRIDLINES", 8, 1, 0, HandleGridlines, false},
+      .commandName = "GGraph",
+      .table = {
+          {.name = "GRAPHDATASET", .number = 1, .maximum = kUnlimited, .handler = HandleGraphDataSet},
+          {.name = "GRAPHSPEC", .number = 2, .maximum = kUnlimited, .handler = HandleGraphSpec},
+          {.name = "FITLINE", .number = 4, .maximum = 1, .handler = HandleFitLine},
+          {.name = "STYLE", .number = 5, .maximum = 1, .handler = HandleStyle},
+          {.name = "BEGINGPL", .number = 0, .maximum = kUnlimited},
+          {.name = "DESCRIPTION", .number = 3, .maximum = kUnlimited, .handler = HandleDescription, .rfmOnly = true},
+          {.name = "COLORCYCLE", .number = 6, .maximum = 1, .handler = HandleColorCycle},
+          {.name = "FRAME", .number = 7, .maximum = 1, .handler = HandleFrame},
+          {.name = "GRIDLINES", .number = 8, .maximum = 1, .handler = HandleGridlines},
       },
-      true,
-      InlineBlockFormat{"BEGIN GPL", "END GPL", false},
-      "An inline graph specification was expected but not found.",
-      &GraphSpec::SetGplText,
-      ValidateGGraph,
-      false,
+      .readsRfmMode = true,
+      .block = {.beginMarker = "BEGIN GPL", .endMarker = "END GPL", .keepEveryLine = false},
+      .missingBlockMessage = "An inline graph specification was expected but not found.",
+      .storeBlock = &GraphSpec::SetGplText,
+      .validate = ValidateGGraph,
+      .alwaysReportMissing = false,
   };
 }

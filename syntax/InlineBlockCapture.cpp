@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "LineReader.h"
-#include "WorkAreas.h"
-#include "driver/EngineWorkAreas.h"
+#include "host/engine/LineReader.h"
+#include "host/engine/WorkAreas.h"
+#include "report/EngineWorkAreas.h"
 
 namespace {
 
@@ -71,12 +71,16 @@ bool SkipToBlockStart(BlockLines& lines) {
   return false;
 }
 
-// The rest of the opening line after its marker is appended, up to its last
-// non-blank character, when it holds a non-blank character past its first
-// position.
-void AppendOpeningRest(std::string_view rest, std::string& text) {
-  if (rest.find_first_not_of(' ', 1) == std::string_view::npos) return;
-  text.append(rest.substr(0, rest.find_last_not_of(' ') + 1));
+// The rest of the opening line after its marker is appended when it holds a
+// non-blank character past its first position: up to its last non-blank
+// character, or whole (blank rests too) where the format keeps every line.
+void AppendOpeningRest(const InlineBlockFormat& format, std::string_view rest, std::string& text) {
+  bool pastFirst = rest.find_first_not_of(' ', 1) != std::string_view::npos;
+  if (format.keepEveryLine) {
+    if (pastFirst || rest.find_first_not_of(' ') == std::string_view::npos) text.append(rest);
+    return;
+  }
+  if (pastFirst) text.append(rest.substr(0, rest.find_last_not_of(' ') + 1));
 }
 
 // Appends characters 0..last of a block line and a line feed.
@@ -102,7 +106,7 @@ bool CaptureInlineBlock(const InlineBlockFormat& format, void* workArea, std::st
   }
   lines.Echo();
   std::string_view rest = lines.Line().substr(first + markerLength);
-  AppendOpeningRest(rest, text);
+  AppendOpeningRest(format, rest, text);
   if (Upper(rest).find(format.endMarker) != std::string::npos) return false;
 
   while (!lines.AtEnd()) {

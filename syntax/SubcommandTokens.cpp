@@ -1,9 +1,9 @@
 #include "syntax/SubcommandTokens.h"
 
-#include "OperatorCodes.h"
-#include "SubComObj.h"
-#include "VexaText.h"
-#include "syntax/SyntaxMessages.h"
+#include "host/engine/OperatorCodes.h"
+#include "host/engine/SubComObj.h"
+#include "host/engine/VexaText.h"
+#include "report/SyntaxMessages.h"
 
 SubcommandTokens::SubcommandTokens(const SubComObj& subcommand, int first)
     : subcommand_(subcommand), name_(subcommand.getSubComName()), next_(first), count_(subcommand.getTokenListSize()) {}

@@ -16,6 +16,13 @@ std::filesystem::path Resolve(const std::string& name) {
   return session ? std::filesystem::path(session->BaseFolder()) / path : path;
 }
 
+// A folder, or a file that can be opened for reading.
+bool CanBeReached(const std::filesystem::path& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return true;
+  return std::filesystem::is_regular_file(path, error) && std::ifstream(path, std::ios::binary).good();
+}
+
 }  // namespace
 
 std::string FetchFile::fetch(const std::string& path, bool /*binary*/, bool /*quiet*/) {
@@ -30,7 +37,9 @@ bool ValidateFileSpecificationEx(const char* name, int length, int /*flags*/, ch
   if (!name || length <= 0 || !out || outSize <= 0) return false;
   std::string text(name, static_cast<std::size_t>(length));
   if (text.find('\0') != std::string::npos) return false;
-  std::string expanded = Resolve(text).lexically_normal().string();
+  std::filesystem::path path = Resolve(text).lexically_normal();
+  if (!CanBeReached(path)) return false;
+  std::string expanded = path.string();
   if (expanded.size() + 1 > static_cast<std::size_t>(outSize)) return false;
   std::memcpy(out, expanded.c_str(), expanded.size() + 1);
   return true;

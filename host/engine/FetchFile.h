@@ -10,5 +10,5 @@ class FetchFile {
 
 // Accepts and expands a file name (relative names are taken from the
 // command file's folder). Writes the expansion into out (at most outSize bytes
-// with the terminating zero) and returns true when the engine accepts the name.
+// with the terminating zero); true when it names a folder or a readable file.
 bool ValidateFileSpecificationEx(const char* name, int length, int flags, char* out, int outSize);

@@ -11,7 +11,7 @@
 #include "VEXA_Globals.h"
 #include "engine/aggregation/PairIndex.h"
 #include "tests/support/AggregateCells.h"
-#include "tests/support/MemoryCases.h"
+#include "testkit/MemoryCases.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "CtaDistFun.h"
 #include "StatisticCodes.h"
 #include "tests/support/AggregateCells.h"
-#include "tests/support/MemoryCases.h"
+#include "testkit/MemoryCases.h"
 
 namespace {
 

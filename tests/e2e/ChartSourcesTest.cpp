@@ -200,6 +200,59 @@ TEST_F(ChartSources, ATemplateChartCarriesItsDataAndReferenceMaps) {
   EXPECT_NE(charts[0]["document"].get<std::string>().find("key=\"id\""), std::string::npos) << charts[0]["document"];
 }
 
+// Maps and style sheets named as files are resolved before any chart is made:
+// one that cannot be reached refuses the whole command with one message.
+TEST_F(ChartSources, ATemplatesMapOrStyleSheetFileOutOfReachRefusesTheCommand) {
+  struct Case {
+    const char* files;
+    const char* message;
+    int level;
+  };
+  for (const Case& c : {
+           Case{" VIZMAP='nosuch.map.json'[LOCATION=FILE TYPE=DATA MAPKEY='id']", "nosuch.map.json", 3},
+           Case{" VIZMAP='nosuch.map.json'[LOCATION=FILE TYPE=REFERENCE]", "nosuch.map.json", 3},
+           Case{" VIZSTYLESHEET='nosuch.style.xml'[LOCATION=FILE]", "nosuch.style.xml", 2},
+           Case{" VIZMAP='chart.json'[LOCATION=FILE TYPE=DATA MAPKEY='id']"
+                " VIZMAP='none.json'[LOCATION=FILE TYPE=REFERENCE]",
+                "none.json", 3},
+       }) {
+    CommandRun run = Run(std::string("GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl')"
+                                     " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))") +
+                         c.files + " /GRAPHSPEC SOURCE=GPLFILE('chart.gpl').\n");
+    json expected = NoAccess(c.message);
+    expected["level"] = c.level;
+    EXPECT_EQ(ProcedureItems(run), std::vector<json>{expected}) << c.files << "\n" << run.listing;
+  }
+}
+
+// A style sheet in the template folder that is not there makes the template
+// fail to convert: that chart alone is left out, without a message.
+TEST_F(ChartSources, ATemplateWhoseLocalStyleSheetIsMissingIsLeftOut) {
+  CommandRun run = Run(
+      "GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
+      " VIZSTYLESHEET='Nosuch'[LOCATION=LOCAL] /GRAPHSPEC SOURCE=GPLFILE('chart.gpl').\n");
+  auto items = ProcedureItems(run);
+  ASSERT_EQ(items.size(), 1u) << run.listing;
+  EXPECT_EQ(items[0]["kind"], "gpl");
+}
+
+TEST_F(ChartSources, ATemplatesStyleSheetAndMapsNamedAsFilesReachTheChart) {
+  files_.Write("regions.map.json", "{\"map\": \"regions\"}");
+  files_.Write("world.map.json", "{\"map\": \"world\"}");
+  files_.Write("mine.style.xml", "<styleSheet><style name=\"mine\"/></styleSheet>");
+  CommandRun run =
+      Run("GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
+          " VIZMAP='regions.map.json'[LOCATION=FILE TYPE=DATA MAPKEY='id']"
+          " VIZMAP='world.map.json'[LOCATION=FILE TYPE=REFERENCE] VIZSTYLESHEET='mine.style.xml'[LOCATION=FILE].\n");
+  EXPECT_TRUE(Messages(run).empty()) << run.listing;
+  auto charts = ItemsOfType(run, "chart");
+  ASSERT_EQ(charts.size(), 1u) << run.listing;
+  EXPECT_EQ(charts[0]["dataMap"]["content"], "{\"map\": \"regions\"}");
+  EXPECT_EQ(charts[0]["referenceMap"]["content"], "{\"map\": \"world\"}");
+  EXPECT_EQ(charts[0]["styleSheet"]["name"], files_.Path("mine.style.xml"));
+  EXPECT_EQ(charts[0]["styleSheet"]["content"], "<styleSheet><style name=\"mine\"/></styleSheet>");
+}
+
 TEST_F(ChartSources, AStyleSheetIsConvertedForFileCharts) {
   CommandRun run =
       Run("GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl') VIZSTYLESHEET='Default'[LOCATION=LOCAL]"

@@ -46,9 +46,10 @@ TEST_F(GraphService, SendsOneDocumentPerSplitGroupWithTheBlockAsOptions) {
   const nlohmann::json variables =
       nlohmann::json::parse(R"([{"name": "x", "index": 0}, {"name": "name", "index": 1}])");
   for (const auto& document : documents) {
-    // The blank line stays an empty line, the one-character lines stay whole,
-    // and the closing line adds its own line feed.
-    EXPECT_EQ(document["options"], "{\"chart\": \"bar\",\n\n x\n}\n\n");
+    // The blank rest of the opening line's 256 characters comes first; the
+    // blank line stays an empty line, the one-character lines stay whole, and
+    // the closing line adds its own line feed.
+    EXPECT_EQ(document["options"], std::string(242, ' ') + "{\"chart\": \"bar\",\n\n x\n}\n\n");
     EXPECT_EQ(document["source"], "g");
     EXPECT_EQ(document["description"], "Graph");
     EXPECT_EQ(document["dataHandles"], nlohmann::json::parse(R"([{"source": "g", "dataSet": "*"}])"));
@@ -108,6 +109,19 @@ TEST_F(GraphService, RefusesASetWithoutASummaryFunction) {
   EXPECT_EQ(MessageTexts(run),
             std::vector<std::string>{"An aggregation function must be specified when using multiple response sets."});
   EXPECT_TRUE(ItemsOfType(run, "graphService").empty());
+}
+
+// What follows the opening marker is the start of the options, without a line
+// break and with the blanks that fill the line to its 256 characters.
+TEST_F(GraphService, TheOptionsBeginWithTheRestOfTheOpeningLine) {
+  CommandRun run = Run(
+      "VGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x /GRAPHSPEC SOURCE=INLINE.\n"
+      "  BEGIN GRAPHSRV {\"chart\": \"line\",\n x\n}\nEND GRAPHSRV\n");
+  auto documents = ItemsOfType(run, "graphService");
+  ASSERT_EQ(documents.size(), 2u) << run.listing;
+  std::string rest = " {\"chart\": \"line\",";
+  rest.resize(256 - 2 - 14, ' ');
+  EXPECT_EQ(documents[0]["options"], rest + " x\n}\n\n");
 }
 
 // Blank chart options give the service no document to send.

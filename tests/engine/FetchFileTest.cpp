@@ -26,6 +26,8 @@ TEST(FetchFile, ReadsFilesRelativeToTheCommandFilesFolder) {
   char expanded[512];
   ASSERT_TRUE(ValidateFileSpecificationEx("sub/../chart.gpl", 16, 0, expanded, sizeof expanded));
   EXPECT_EQ(std::string(expanded), (folder / "chart.gpl").string());
+  ASSERT_TRUE(ValidateFileSpecificationEx(".", 1, 0, expanded, sizeof expanded));  // a folder is accepted
+  EXPECT_FALSE(ValidateFileSpecificationEx("absent.gpl", 10, 0, expanded, sizeof expanded));
   EXPECT_FALSE(ValidateFileSpecificationEx("chart.gpl", 9, 0, expanded, 4));  // no room: refused, not cut
   EXPECT_FALSE(ValidateFileSpecificationEx("", 0, 0, expanded, sizeof expanded));
   EXPECT_FALSE(ValidateFileSpecificationEx("a\0b", 3, 0, expanded, sizeof expanded));

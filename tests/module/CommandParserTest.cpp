@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 #include "tests/support/ParsedCommand.h"
 
 namespace {

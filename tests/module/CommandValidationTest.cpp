@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "data/GGraphDataSet.h"
+#include "graphspec/GraphSpec.h"
 #include "model/GGraphVariable.h"
-#include "spec/GraphSpec.h"
 #include "tests/support/ParsedCommand.h"
 #include "tests/support/TestProcedureData.h"
 

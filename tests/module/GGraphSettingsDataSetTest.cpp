@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "command/GGraphSettings.h"
 #include "data/GGraphDataSet.h"
-#include "model/GGraphSettings.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "data/GGraphDataSet.h"
+#include "graphspec/GraphSpec.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
-#include "spec/GraphSpec.h"
 #include "tests/support/ParsedCommand.h"
 #include "tests/support/TestProcedureData.h"
 

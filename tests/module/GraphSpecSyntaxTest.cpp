@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 #include "tests/support/ParsedCommand.h"
 
 namespace {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 
 namespace {
 
@@ -85,18 +88,27 @@ struct ResolutionCase {
 
 const std::string kTooLongForTheEngine(5000, 'm');
 
-const ResolutionCase kResolutionCases[] = {
-    {"a local name is kept", LOCATION_LOCAL, "World", "World", true},
-    {"a name in a directory is kept", LOCATION_DIRECTORY, "World", "World", true},
-    {"a file name is expanded", LOCATION_FILE, "/maps/old/../world.json", "/maps/world.json", true},
-    {"a file name the engine rejects", LOCATION_FILE, kTooLongForTheEngine, "", false},
-    {"a file name holding a zero byte", LOCATION_FILE, std::string("a\0b.json", 8), "", false},
-    {"a long name outside a file is kept", LOCATION_LOCAL, kTooLongForTheEngine, kTooLongForTheEngine, true},
-};
+// A file name resolves only to a file the engine can reach: folder holds
+// world.json.
+std::vector<ResolutionCase> ResolutionCases(const std::filesystem::path& folder) {
+  const std::string world = (folder / "world.json").string();
+  return {
+      {"a local name is kept", LOCATION_LOCAL, "World", "World", true},
+      {"a name in a directory is kept", LOCATION_DIRECTORY, "World", "World", true},
+      {"a file name is expanded", LOCATION_FILE, (folder / "old" / ".." / "world.json").string(), world, true},
+      {"a file that does not exist", LOCATION_FILE, (folder / "nosuch.json").string(), "", false},
+      {"a file name the engine rejects", LOCATION_FILE, kTooLongForTheEngine, "", false},
+      {"a file name holding a zero byte", LOCATION_FILE, std::string("a\0b.json", 8), "", false},
+      {"a long name outside a file is kept", LOCATION_LOCAL, kTooLongForTheEngine, kTooLongForTheEngine, true},
+  };
+}
 
 TEST(GraphSpecRecord, ResolvesMapsAndStyleSheetsByTheirLocation) {
+  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "graph-spec-resolution";
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "world.json") << "{}";
   for (const NamedFile& file : kNamedFiles) {
-    for (const ResolutionCase& c : kResolutionCases) {
+    for (const ResolutionCase& c : ResolutionCases(folder)) {
       GraphSpec spec;
       // Every location but this file's own is FILE, to show that each uses its own.
       spec.SetDataMapLocation(LOCATION_FILE, "");
@@ -109,11 +121,13 @@ TEST(GraphSpecRecord, ResolvesMapsAndStyleSheetsByTheirLocation) {
       EXPECT_EQ((spec.*file.nameAsWritten)(), c.asWritten) << file.what << ": " << c.name;
     }
   }
+  std::filesystem::remove_all(folder);
 }
 
 TEST(GraphSpecRecord, MapsAreNamedOnlyOnceResolved) {
   GraphSpec spec;
   EXPECT_FALSE(spec.ResolveDataMap());
+  spec.SetDataMapLocation(LOCATION_LOCAL, "");
   spec.SetDataMapName("World");
   EXPECT_TRUE(spec.HasDataMap());
   EXPECT_EQ(spec.GetDataMapName(), "");

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
-#include "spec/GraphSpec.h"
+#include "graphspec/GraphSpec.h"
 #include "tests/support/ParsedCommand.h"
 
 namespace {
@@ -33,15 +35,19 @@ TEST(GraphSpecUtf8, StyleSheetNamesAreKeptInUtf8AlsoWhenResolved) {
 }
 
 TEST(GraphSpecUtf8, MapNamesAreConvertedWhenResolved) {
+  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "graph-spec-utf8";
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / kStrayByte) << "{}";
   GraphSpec spec;
   spec.SetDataMapName(kStrayByte);
   spec.SetDataMapLocation(LOCATION_LOCAL, "");
-  spec.SetRefMapName("/maps/" + kStrayByte);
+  spec.SetRefMapName((folder / kStrayByte).string());
   EXPECT_TRUE(spec.ResolveDataMap());
   EXPECT_TRUE(spec.ResolveRefMap());
   EXPECT_EQ(spec.GetDataMapName(), kReplaced);
-  EXPECT_EQ(spec.GetRefMapName(), "/maps/" + kReplaced);
+  EXPECT_EQ(spec.GetRefMapName(), (folder / kReplaced).string());
   EXPECT_EQ(spec.GetDataMapNameAsWritten(), kStrayByte);
+  std::filesystem::remove_all(folder);
 }
 
 TEST(GraphSpecUtf8, TemplateNamesMappingsAndMapKeysAreReadInUtf8) {

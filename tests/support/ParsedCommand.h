@@ -9,7 +9,7 @@
 #include "FacSTDictionary.h"
 #include "PathFactory.h"
 #include "ProcedureDataSource.h"
-#include "model/GGraphSettings.h"
+#include "command/GGraphSettings.h"
 #include "syntax/GGraphCommandParser.h"
 #include "tests/support/ModuleSession.h"
 

@@ -1,0 +1,14 @@
+#include "report/ChartMessages.h"
+
+#include "report/Messages.h"
+
+void ReportFileNoAccess(const std::string& file) { ReportTemplate("File ^1 has no access...", {file}, kLevelWarning); }
+
+void ReportMissingGraphDataSet(const std::string& sourceName) {
+  ReportTemplate("A graph specification refers to graph data set ^1, but graph data set ^2 does not exist.",
+                 {sourceName, sourceName}, kLevelError);
+}
+
+void ReportMixedSplits() {
+  ReportText("Can not mix graph data sets if one graph data set has a split file active.", kLevelError);
+}

@@ -1,7 +1,0 @@
-#include "spec/Utf8FromLocalCodePage.h"
-
-#include "XUtility.h"
-
-std::string Utf8FromLocalCodePage(const std::string& text) {
-  return XUtility::ChartStringFromLocalCodePage(text).toUTF8();
-}
