@@ -63,7 +63,7 @@ struct StatisticEntry {
   const char* fullPattern = nullptr;
   const char* word = nullptr;              // ^1 of "^1 ^2"; null when none
   const IntervalSpec* interval = nullptr;  // null: not an interval function
-  ChartStatistic chart;                    // kind kNoChartStatistic: none
+  ChartStatistic chart = {};               // kind kNoChartStatistic: none
 };
 
 // The entry of a function name (compared ignoring case); an unknown name

@@ -16,7 +16,7 @@ struct RunOutputs {
   std::ostream* html = nullptr;     // the run as a web page, or null
   const PageAssets* pageAssets = nullptr;  // what the page inlines; needed with html
   std::string pageTitle = {};
-  std::vector<OutputSink*> more;    // further sinks the caller owns (pictures), fed after these
+  std::vector<OutputSink*> more = {};  // further sinks the caller owns (pictures), fed after these
 };
 
 struct RunResult {

@@ -123,7 +123,9 @@ async function galleryCase(context, args) {
     const charts = items.filter((item) => item.type === 'chart');
     assert.ok(charts.length > 0, `${example}: no chart`);
     const {page, problems} = await openPage(context, run.html);
-    await checkViews(page, problems, charts.filter((chart) => chart.vegaLite).length, example);
+    // Every chart of the gallery is drawn.
+    assert.equal(charts.filter((chart) => chart.vegaLite).length, charts.length, `${example}: charts drawn`);
+    await checkViews(page, problems, charts.length, example);
     // Every chart has its figure, under its description or subtitle.
     assert.equal((await page.$$('figure.gg-chart')).length, charts.length, `${example}: chart figures`);
     const subtitles = charts.map((chart) => chart.subtitle).filter((subtitle) => subtitle);
