@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "engine/data/CsvSniffer.h"
 #include "engine/data/DataPackageReader.h"
 #include "engine/data/PlainCsvPlan.h"
 
@@ -77,13 +78,16 @@ LoadedData Load(const std::string& path, const std::string& shownName, const Csv
   DataPlan plan;
   std::string packagePath, shownPackage;
   bool package = IsPackage(path, &packagePath, &shownPackage, shownName);
+  if (package) loaded.files.push_back(packagePath);
   if (package && !ReadDataPackage(packagePath, shownPackage, &plan, loaded.problems)) return loaded;
   if (!package) plan.table = CsvTable{path, shownName, {}, {}};
+  loaded.files.push_back(plan.table.path);
   FileReader file(plan.table.path);
   if (!file.IsOpen()) {
     loaded.problems.Error(plan.table.shownName, "the file cannot be read: " + file.Error());
     return loaded;
   }
+  if (!package && !SniffCsvDialect(file, plan.table.shownName, &plan.table.dialect, loaded.problems)) return loaded;
   CsvHeader header;
   if (!ReadCsvHeader(file, plan.table.shownName, plan.table.dialect, &header, loaded.problems)) return loaded;
   bool planned = package ? CheckHeader(plan, header, loaded.problems) : PlanPlainCsv(file, header, &plan, loaded.problems);

@@ -11,6 +11,10 @@
 // stands so that faults in its content can name their line and column.
 class JsonFile {
  public:
+  // Deeper nesting is refused: no data package needs it, and readers of
+  // nested values recurse.
+  static constexpr std::size_t kDeepestNesting = 1000;
+
   // False, with the fault added to problems, when the file cannot be read or
   // is not well-formed JSON. shownName names the file in messages.
   bool Load(const std::string& path, const std::string& shownName, DataProblems& problems);
@@ -24,9 +28,15 @@ class JsonFile {
  private:
   friend class JsonPositionRecorder;
   std::string LineAndColumn(std::size_t offset) const;
+  struct Node {
+    std::size_t id;
+    std::size_t offset;
+  };
+  // The key of a member or element: its parent's node and its key or index.
+  static std::string NodeKey(std::size_t parent, const std::string& segment);
 
   std::string name_;
   nlohmann::json root_;
-  std::unordered_map<std::string, std::size_t> offsets_;
+  std::unordered_map<std::string, Node> nodes_;
   std::vector<std::size_t> lineStarts_;
 };
