@@ -5,54 +5,85 @@
 #include <iostream>
 
 #include "ParserMessage.h"
+#include "cli/OutputFiles.h"
+#include "engine/data/VariableNames.h"
 #include "engine/session/CommandFileRun.h"
 
 namespace {
 
+bool Usage(const std::string& reason) {
+  std::cerr << "ggraph: " << reason << "\n";
+  return false;
+}
+
 bool SplitDataSets(RunArguments& arguments) {
   for (const std::string& entry : arguments.dataSets) {
     std::size_t equal = entry.find('=');
-    if (equal == std::string::npos || equal == 0 || equal + 1 == entry.size()) {
-      std::cerr << "ggraph: --dataset needs NAME=PATH, got '" << entry << "'\n";
-      return false;
-    }
+    if (equal == std::string::npos || equal == 0 || equal + 1 == entry.size())
+      return Usage("--dataset needs NAME=PATH, got '" + entry + "'");
     std::string name = entry.substr(0, equal);
     int verdict = ValidateVEXAName(name.c_str());
-    if (verdict >= 3 && verdict != 100) {
-      std::cerr << "ggraph: --dataset: '" << name << "' is not a valid data set name\n";
-      return false;
-    }
-    arguments.options.dataSets.emplace_back(entry.substr(0, equal), entry.substr(equal + 1));
+    if (verdict >= 3 && verdict != 100) return Usage("--dataset: '" + name + "' is not a valid data set name");
+    // A second PATH for a name would be silently ignored.
+    for (const auto& [known, path] : arguments.options.dataSets)
+      if (SameName(known, name)) return Usage("--dataset: the data set name '" + name + "' is given twice");
+    arguments.options.dataSets.emplace_back(name, entry.substr(equal + 1));
   }
   return true;
+}
+
+std::vector<RunInput> InputsOf(const RunArguments& arguments) {
+  std::vector<RunInput> inputs;
+  if (arguments.commandFile != "-") inputs.push_back({arguments.commandFile, "the command file"});
+  if (!arguments.options.dataPath.empty()) inputs.push_back({arguments.options.dataPath, "the --data file"});
+  for (const auto& [name, path] : arguments.options.dataSets)
+    inputs.push_back({path, "the file of the data set " + name});
+  return inputs;
+}
+
+bool OpenCommandFile(const std::string& path, std::ifstream& file) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return Usage("the command file '" + path + "' is a folder");
+  file.open(path);
+  if (!file) return Usage("cannot read the command file '" + path + "'");
+  return true;
+}
+
+int Fail(const std::string& reason, int status) {
+  std::cerr << "ggraph: " << reason << "\n";
+  return status;
 }
 
 }  // namespace
 
 int RunCommandFile(RunArguments& arguments) {
   if (!SplitDataSets(arguments)) return kExitUsage;
+  OutputFiles outputs;
+  if (!arguments.jsonPath.empty()) outputs.Add("--json", arguments.jsonPath);
+  std::string conflict = outputs.ConflictWith(InputsOf(arguments));
+  if (!conflict.empty()) return Fail(conflict, kExitUsage);
   std::ifstream file;
   std::istream* commands = &std::cin;
   std::string baseFolder = ".";
   if (arguments.commandFile != "-") {
-    file.open(arguments.commandFile);
-    if (!file) {
-      std::cerr << "ggraph: cannot read the command file '" << arguments.commandFile << "'\n";
-      return kExitUsage;
-    }
+    if (!OpenCommandFile(arguments.commandFile, file)) return kExitUsage;
     commands = &file;
     baseFolder = std::filesystem::absolute(arguments.commandFile).parent_path().string();
   }
-  std::ofstream json;
-  if (!arguments.jsonPath.empty()) {
-    json.open(arguments.jsonPath, std::ios::binary);
-    if (!json) {
-      std::cerr << "ggraph: cannot write the output document '" << arguments.jsonPath << "'\n";
-      return kExitUsage;
-    }
-  }
-  RunOutputs outputs{&std::cout, json.is_open() ? &json : nullptr};
-  RunResult result = RunCommandStream(*commands, baseFolder, arguments.options, outputs);
+  std::string error;
+  if (!outputs.Open(&error)) return Fail(error, kExitErrors);
+  arguments.options.outputPaths = outputs.AbsolutePaths();
+  RunOutputs streams{&std::cout, arguments.jsonPath.empty() ? nullptr : outputs.Stream(arguments.jsonPath)};
+  RunResult result = RunCommandStream(*commands, baseFolder, arguments.options, streams);
+  if (result.namedWithoutData && result.errors > 0)
+    std::cout << "\nNo working data were given, so the commands' variables do not exist: "
+                 "name the data file with --data PATH.\n";
   std::cout << "\n" << result.errors << " error(s), " << result.warnings << " warning(s)\n";
+  if (!result.outputsRead.empty()) {
+    outputs.Discard();
+    return Fail(outputs.Describe(result.outputsRead.front()) + " names a file the commands read; nothing was written",
+                kExitUsage);
+  }
+  if (!outputs.Commit(&error)) return Fail(error, kExitErrors);
   return result.errors > 0 ? kExitErrors : kExitOk;
 }

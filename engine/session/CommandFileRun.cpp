@@ -12,11 +12,15 @@ RunResult RunCommandStream(std::istream& commands, const std::string& baseFolder
   if (outputs.listing) output.AddSink(std::make_unique<ListingSink>(*outputs.listing));
   if (outputs.json) output.AddSink(std::make_unique<JsonSink>(*outputs.json));
   CommandInput input = CommandInput::FromStream(commands);
+  std::vector<std::string> outputsRead;
+  bool namedWithoutData = false;
   {
     EngineSession session(options, output);
     session.SetBaseFolder(baseFolder);
     session.Run(input);
+    outputsRead = session.OutputsAskedFor();
+    namedWithoutData = session.NamedWithoutWorkingData();
   }
   output.Finish();
-  return RunResult{output.ErrorCount(), output.WarningCount()};
+  return RunResult{output.ErrorCount(), output.WarningCount(), std::move(outputsRead), namedWithoutData};
 }
