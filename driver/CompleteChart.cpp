@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "FetchFile.h"
 #include "VEXA_Variable.h"
 #include "XDocument.h"
 #include "XGraph.h"
 #include "XUtility.h"
 #include "XVariable.h"
 #include "data/GGraphDataSet.h"
+#include "driver/ChartMessages.h"
 #include "driver/CompleteStatistic.h"
 #include "driver/CompleteVarsToCases.h"
 #include "driver/CompleteVariable.h"
@@ -120,7 +122,14 @@ void ApplyTemplates(XDocument* document, const GraphSpec& spec) {
     document->doNotModify(true);
     return;
   }
-  for (const std::string& file : spec.GetTemplateFiles()) document->SetChartTemplate(file);
+  for (const std::string& file : spec.GetTemplateFiles()) {
+    // A template that cannot be read would silently leave the chart unstyled.
+    if (FetchFile::fetch(file, true, true).empty()) {
+      ReportTemplateFileUnreadable(file);
+      continue;
+    }
+    document->SetChartTemplate(file);
+  }
   document->SetName("GGRAPH");
 }
 
