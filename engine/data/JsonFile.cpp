@@ -6,75 +6,8 @@
 #include <algorithm>
 #include <fstream>
 #include <sstream>
-
-// Records the offset of every member name and every array element while
-// rapidjson reads the text. Each value is stored once, under its parent's
-// number and its own key or index, so that memory grows with the text and
-// not with its depth; Where walks a JSON pointer down from the root.
-class JsonPositionRecorder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, JsonPositionRecorder> {
- public:
-  JsonPositionRecorder(JsonFile& file, const rapidjson::StringStream& stream) : file_(file), stream_(stream) {}
-
-  bool TooDeep() const { return tooDeep_; }
-
-  bool Default() { return Value(0); }
-  bool Null() { return Value(4); }
-  bool Bool(bool b) { return Value(b ? 4 : 5); }
-  // rapidjson reports strings and numbers before its stream has moved past
-  // them, the other values after.
-  bool RawNumber(const char*, rapidjson::SizeType, bool) { return Value(0); }
-  bool String(const char*, rapidjson::SizeType, bool) { return Value(0); }
-  bool StartObject() { return Start(false); }
-  bool Key(const char* text, rapidjson::SizeType length, bool) {
-    next_ = Record(frames_.back().node, std::string(text, length), 0);
-    return true;
-  }
-  bool EndObject(rapidjson::SizeType) { return End(); }
-  bool StartArray() { return Start(true); }
-  bool EndArray(rapidjson::SizeType) { return End(); }
-
- private:
-  struct Frame {
-    bool array;
-    std::size_t nextIndex;
-    std::size_t node;
-  };
-
-  bool Start(bool array) {
-    Value(1);
-    if (frames_.size() >= JsonFile::kDeepestNesting) {
-      tooDeep_ = true;
-      return false;
-    }
-    frames_.push_back(Frame{array, 0, next_});
-    return true;
-  }
-  // A value began length bytes before the stream's position.
-  bool Value(std::size_t length) {
-    if (!frames_.empty() && frames_.back().array) {
-      Frame& frame = frames_.back();
-      next_ = Record(frame.node, std::to_string(frame.nextIndex++), length);
-    }
-    return true;
-  }
-  bool End() {
-    frames_.pop_back();
-    return true;
-  }
-  std::size_t Record(std::size_t parent, const std::string& segment, std::size_t length) {
-    std::size_t end = stream_.Tell();
-    std::size_t node = ++lastNode_;
-    file_.nodes_.emplace(JsonFile::NodeKey(parent, segment), JsonFile::Node{node, end >= length ? end - length : 0});
-    return node;
-  }
-
-  JsonFile& file_;
-  const rapidjson::StringStream& stream_;
-  std::vector<Frame> frames_;
-  std::size_t next_ = 0;  // the node of the value about to start; 0 the root
-  std::size_t lastNode_ = 0;
-  bool tooDeep_ = false;
-};
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -88,11 +21,85 @@ std::string Unescape(const std::string& segment) {
   return key;
 }
 
+std::vector<std::string> PointerSegments(const std::string& pointer) {
+  std::vector<std::string> segments;
+  for (std::size_t at = 0; at < pointer.size() && pointer[at] == '/';) {
+    std::size_t next = std::min(pointer.find('/', at + 1), pointer.size());
+    segments.push_back(Unescape(pointer.substr(at + 1, next - at - 1)));
+    at = next;
+  }
+  return segments;
+}
+
 }  // namespace
 
-std::string JsonFile::NodeKey(std::size_t parent, const std::string& segment) {
-  return std::to_string(parent) + '/' + segment;
-}
+// Follows rapidjson through the text: it refuses nesting beyond the limit
+// and, given a JSON pointer, finds the offset of the deepest value on the
+// pointer's way (a member's name, an array's element). Positions are looked
+// for only when a message needs one, so reading keeps nothing per value.
+class JsonPointerFinder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, JsonPointerFinder> {
+ public:
+  JsonPointerFinder(const rapidjson::StringStream& stream, const std::vector<std::string>* target)
+      : stream_(stream), target_(target) {}
+
+  bool TooDeep() const { return tooDeep_; }
+  std::size_t Offset() const { return offset_; }
+
+  bool Default() { return Value(0); }
+  bool Null() { return Value(4); }
+  bool Bool(bool b) { return Value(b ? 4 : 5); }
+  // rapidjson reports strings and numbers before its stream has moved past
+  // them, the other values after.
+  bool RawNumber(const char*, rapidjson::SizeType, bool) { return Value(0); }
+  bool String(const char*, rapidjson::SizeType, bool) { return Value(0); }
+  bool StartObject() { return Start(false); }
+  bool Key(const char* text, rapidjson::SizeType length, bool) { return Step(std::string_view(text, length), 0); }
+  bool EndObject(rapidjson::SizeType) { return End(); }
+  bool StartArray() { return Start(true); }
+  bool EndArray(rapidjson::SizeType) { return End(); }
+
+ private:
+  struct Frame {
+    bool array;
+    std::size_t nextIndex;
+    bool onWay;  // the container is on the pointer's way
+  };
+
+  bool Start(bool array) {
+    if (!Value(1)) return false;
+    if (frames_.size() >= JsonFile::kDeepestNesting) {
+      tooDeep_ = true;
+      return false;
+    }
+    frames_.push_back(Frame{array, 0, nextOnWay_});
+    return true;
+  }
+  // A value began length bytes before the stream's position.
+  bool Value(std::size_t length) {
+    if (frames_.empty() || !frames_.back().array) return true;
+    return Step(std::to_string(frames_.back().nextIndex++), length);
+  }
+  // The member or element `segment` of the innermost container begins.
+  bool Step(std::string_view segment, std::size_t length) {
+    const std::size_t depth = frames_.size();
+    nextOnWay_ = target_ && frames_.back().onWay && depth <= target_->size() && (*target_)[depth - 1] == segment;
+    if (!nextOnWay_) return true;
+    std::size_t end = stream_.Tell();
+    offset_ = end >= length ? end - length : 0;
+    return depth < target_->size();  // found: no need to read on
+  }
+  bool End() {
+    frames_.pop_back();
+    return true;
+  }
+
+  const rapidjson::StringStream& stream_;
+  const std::vector<std::string>* target_;
+  std::vector<Frame> frames_;
+  bool nextOnWay_ = true;  // the root is on every pointer's way
+  std::size_t offset_ = 0;
+  bool tooDeep_ = false;
+};
 
 bool JsonFile::Load(const std::string& path, const std::string& shownName, DataProblems& problems) {
   name_ = shownName;
@@ -109,10 +116,10 @@ bool JsonFile::Load(const std::string& path, const std::string& shownName, DataP
   for (std::size_t i = 0; i < text.size(); ++i)
     if (text[i] == '\n') lineStarts_.push_back(i + 1);
   rapidjson::StringStream stream(text.c_str());
-  JsonPositionRecorder recorder(*this, stream);
+  JsonPointerFinder checker(stream, nullptr);
   rapidjson::Reader reader;
-  rapidjson::ParseResult ok = reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, recorder);
-  if (recorder.TooDeep()) {
+  rapidjson::ParseResult ok = reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, checker);
+  if (checker.TooDeep()) {
     problems.Error(name_ + ", " + LineAndColumn(stream.Tell() - 1),  // the bracket too deep
                    "the JSON is nested deeper than " + std::to_string(kDeepestNesting) + " levels");
     return false;
@@ -128,20 +135,17 @@ bool JsonFile::Load(const std::string& path, const std::string& shownName, DataP
     problems.Error(name_, "malformed JSON");
     return false;
   }
+  text_ = std::move(text);
   return true;
 }
 
 std::string JsonFile::Where(const std::string& pointer) const {
-  std::size_t node = 0, offset = 0;
-  for (std::size_t at = 0; at < pointer.size() && pointer[at] == '/';) {
-    std::size_t next = std::min(pointer.find('/', at + 1), pointer.size());
-    auto found = nodes_.find(NodeKey(node, Unescape(pointer.substr(at + 1, next - at - 1))));
-    if (found == nodes_.end()) break;
-    node = found->second.id;
-    offset = found->second.offset;
-    at = next;
-  }
-  return name_ + ", " + LineAndColumn(offset);
+  std::vector<std::string> segments = PointerSegments(pointer);
+  rapidjson::StringStream stream(text_.c_str());
+  JsonPointerFinder finder(stream, &segments);
+  rapidjson::Reader reader;
+  reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, finder);
+  return name_ + ", " + LineAndColumn(finder.Offset());
 }
 
 std::string JsonFile::LineAndColumn(std::size_t offset) const {

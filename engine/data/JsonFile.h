@@ -2,13 +2,12 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "engine/data/DataProblems.h"
 
-// A JSON file read whole, which remembers where each member and element
-// stands so that faults in its content can name their line and column.
+// A JSON file read whole, which keeps its text so that faults in its content
+// can name the line and column of the member or element they concern.
 class JsonFile {
  public:
   // Deeper nesting is refused: no data package needs it, and readers of
@@ -26,17 +25,10 @@ class JsonFile {
   std::string Where(const std::string& pointer) const;
 
  private:
-  friend class JsonPositionRecorder;
   std::string LineAndColumn(std::size_t offset) const;
-  struct Node {
-    std::size_t id;
-    std::size_t offset;
-  };
-  // The key of a member or element: its parent's node and its key or index.
-  static std::string NodeKey(std::size_t parent, const std::string& segment);
 
   std::string name_;
   nlohmann::json root_;
-  std::unordered_map<std::string, Node> nodes_;
+  std::string text_;  // read again to find a position for a message
   std::vector<std::size_t> lineStarts_;
 };
