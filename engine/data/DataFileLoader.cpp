@@ -73,6 +73,18 @@ void WarnAboutBadCells(const DataPlan& plan, const CsvColumns& columns, DataProb
   }
 }
 
+// A plain column that would be numeric but for some cells is read as text;
+// the user is told which cells made it so.
+void WarnAboutColumnsReadAsText(const DataPlan& plan, const std::vector<ColumnStats>& stats, DataProblems& problems) {
+  for (std::size_t c = 0; c < stats.size(); ++c) {
+    if (plan.table.fields[c].kind == FieldKind::kString || stats[c].badCells == 0) continue;
+    problems.Warning(DataProblems::Where(plan.table.shownName, stats[c].firstBadLine, static_cast<long>(c) + 1),
+                     "the variable " + plan.variables[c].definition.name + " is read as text: " +
+                         std::to_string(stats[c].badCells) + " value(s) are not numbers, the first '" +
+                         stats[c].firstBadText + "'");
+  }
+}
+
 LoadedData Load(const std::string& path, const std::string& shownName, const CsvReadOptions& options) {
   LoadedData loaded;
   DataPlan plan;
@@ -94,6 +106,7 @@ LoadedData Load(const std::string& path, const std::string& shownName, const Csv
   if (!planned) return loaded;
   CsvColumns columns;
   if (!ReadCsvTable(file, plan.table, header, options, &columns, loaded.problems)) return loaded;
+  if (!package) WarnAboutColumnsReadAsText(plan, columns.stats, loaded.problems);
   if (!package && DemoteColumnsWithText(columns.stats, &plan)) {
     columns = CsvColumns{};
     if (!ReadCsvTable(file, plan.table, header, options, &columns, loaded.problems)) return loaded;
