@@ -15,10 +15,12 @@
 #include "host/chart/XGraph.h"
 #include "host/chart/XUtility.h"
 #include "host/chart/XVariable.h"
+#include "host/engine/FetchFile.h"
 #include "host/engine/VEXA_Variable.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
 #include "model/VariableResolver.h"
+#include "report/ChartMessages.h"
 
 namespace {
 
@@ -120,7 +122,14 @@ void ApplyTemplates(XDocument* document, const GraphSpec& spec) {
     document->doNotModify(true);
     return;
   }
-  for (const std::string& file : spec.GetTemplateFiles()) document->SetChartTemplate(file);
+  for (const std::string& file : spec.GetTemplateFiles()) {
+    // A template that cannot be read would silently leave the chart unstyled.
+    if (FetchFile::fetch(file, true, true).empty()) {
+      ReportTemplateFileUnreadable(file);
+      continue;
+    }
+    document->SetChartTemplate(file);
+  }
   document->SetName("GGRAPH");
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/GGraphDataSet.h"
+#include "driver/ChartMessages.h"
 #include "driver/ChartSource.h"
 #include "driver/PreparedDataSets.h"
 #include "graphspec/GraphSpec.h"
@@ -107,7 +108,7 @@ void AddMapsToDocument(XDocument& document, const XViZTemplate& chartTemplate, c
 
 }  // namespace
 
-// A template that does not convert gives no chart and no message.
+// A template that does not convert gives no chart, and an error that says why.
 std::unique_ptr<XDocument> ProduceTemplateChart(const ChartSource& source) {
   const GraphSpec& spec = source.spec;
   XViZTemplate chartTemplate;
@@ -117,7 +118,10 @@ std::unique_ptr<XDocument> ProduceTemplateChart(const ChartSource& source) {
   if (spec.HasDataMap() || spec.HasRefMap()) SetMaps(chartTemplate, spec);
   std::string documentText;
   std::string styleSheet;
-  if (!chartTemplate.convert(documentText, styleSheet) || documentText.empty()) return nullptr;
+  if (!chartTemplate.convert(documentText, styleSheet) || documentText.empty()) {
+    ReportTemplateNotConverted(spec.GetVizTemplateName(), chartTemplate.getConvertError());
+    return nullptr;
+  }
   auto document = std::make_unique<XDocument>(documentText);
   document->setStyleSheet(spec.GetStyleSheetName(), styleSheet);
   document->setEditor(kTemplateEditor);

@@ -89,7 +89,13 @@ void GGraphStatistic::SetParameter(int position, double value, const std::string
     case ParameterShape::kVariableInterval:
     case ParameterShape::kCountInterval:
       // Confidence levels are written as percentages, multipliers as they are.
-      rep_->intervalLevel = rep_->Kind() == kConfidenceInterval ? value / 100 : value;
+      // A level of 0 or 100 and beyond has no bounds; the default level stays.
+      if (rep_->Kind() != kConfidenceInterval)
+        rep_->intervalLevel = value;
+      else if (value > 0 && value < 100)
+        rep_->intervalLevel = value / 100;
+      else
+        ReportInvalidParameter(rep_->functionName, text);
       return;
     default:
       statistic.SetLowerLimit(value);

@@ -12,3 +12,11 @@ void ReportMissingGraphDataSet(const std::string& sourceName) {
 void ReportMixedSplits() {
   ReportText("Can not mix graph data sets if one graph data set has a split file active.", kLevelError);
 }
+
+void ReportTemplateNotConverted(const std::string& templateName, const std::string& reason) {
+  ReportTemplate("The visualization template ^1 gives no chart: ^2.", {templateName, reason}, kLevelError);
+}
+
+void ReportTemplateFileUnreadable(const std::string& file) {
+  ReportTemplate("File ^1 has no access...", {file}, kLevelError);
+}

@@ -30,8 +30,15 @@ bool SetsAreAggregated(const GGraphSettings& settings) {
 }
 
 bool CompleteTemplateSpec(GraphSpec& spec, TemplateMappingCompletion& completion) {
-  for (VizVariableMapping& mapping : spec.GetVizTemplateMappings())
+  for (VizVariableMapping& mapping : spec.GetVizTemplateMappings()) {
     if (!completion.Complete(mapping)) return false;
+    // Otherwise the slot would silently stay empty and the chart vanish.
+    if (!completion.IsKnownColumn(mapping)) {
+      ReportTemplate("The visualization template ^1 maps its slot ^2 to ^3, which no graph data set holds.",
+                     {spec.GetVizTemplateName(), mapping.slotName, mapping.variableName}, kLevelError);
+      return false;
+    }
+  }
   return CheckTemplateFiles(spec);
 }
 

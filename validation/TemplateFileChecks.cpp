@@ -25,10 +25,11 @@ bool CheckRefMap(GraphSpec& spec) {
   return ReportNoAccess(spec.GetRefMapNameAsWritten(), kLevelError);
 }
 
-// A style sheet out of reach is only a warning, but the spec still fails.
+// A style sheet out of reach fails the spec, so it is an error: a warning
+// would let a run without its chart end as a success.
 bool CheckStyleSheet(GraphSpec& spec) {
   if (!spec.HasStyleSheet() || spec.ResolveStyleSheet()) return true;
-  return ReportNoAccess(spec.GetStyleSheetNameAsWritten(), kLevelWarning);
+  return ReportNoAccess(spec.GetStyleSheetNameAsWritten(), kLevelError);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "data/GGraphDataSet.h"
 #include "graphspec/VizVariableMapping.h"
 #include "host/chart/ChartString.h"
+#include "host/engine/VEXA_DataSource.h"
 #include "host/engine/VEXA_Variable.h"
 #include "model/GGraphStatistic.h"
 #include "model/GGraphVariable.h"
@@ -88,6 +89,21 @@ bool TemplateMappingCompletion::FindDataSet(VizVariableMapping& mapping, GGraphD
   // A summary function fills the slot with values, not categories.
   if (HasStatisticLabelled(*found, mapping.variableName)) mapping.categorical = false;
   return true;
+}
+
+bool TemplateMappingCompletion::IsKnownColumn(const VizVariableMapping& mapping) const {
+  const auto& unaggregated = settings_.GetUnaggregatedDataSets();
+  const auto& aggregated = settings_.GetAggregatedDataSets();
+  if (unaggregated.empty() && aggregated.empty()) return true;
+  if (MappedVariable(mapping)) return true;
+  for (const auto* dataSets : {&unaggregated, &aggregated})
+    for (const auto& dataSet : *dataSets) {
+      if (HasStatisticLabelled(*dataSet, mapping.variableName)) return true;
+      // A variable of the data (a split variable, say) outside the list.
+      const VEXA_DataSource* source = dataSet->GetDataSource();
+      if (source && source->FindVarIndex(mapping.variableName.c_str(), 0) >= 0) return true;
+    }
+  return false;
 }
 
 GGraphVariable* TemplateMappingCompletion::MappedVariable(const VizVariableMapping& mapping) const {

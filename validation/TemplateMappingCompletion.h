@@ -21,6 +21,9 @@ class TemplateMappingCompletion {
   // False after reporting a data set that does not exist. A mapping whose
   // variable no data set has stays as it is.
   bool Complete(VizVariableMapping& mapping);
+  // True when a graph data set holds the mapping's column (a variable or a
+  // summary function's name), or when the command has no data set to hold it.
+  bool IsKnownColumn(const VizVariableMapping& mapping) const;
 
  private:
   // Fills in the first data set's name when the mapping names none (found

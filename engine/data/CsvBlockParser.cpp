@@ -9,6 +9,16 @@
 
 namespace {
 
+// At most the first 60 bytes of a value, cut before a UTF-8 character's
+// continuation bytes, with "..." when cut.
+std::string QuotedStart(std::string_view text) {
+  constexpr std::size_t kQuotedBytes = 60;
+  if (text.size() <= kQuotedBytes) return std::string(text);
+  std::size_t end = kQuotedBytes;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return std::string(text.substr(0, end)) + "...";
+}
+
 bool IsNullText(const CsvField& field, std::string_view text) {
   return std::find(field.nullTexts.begin(), field.nullTexts.end(), text) != field.nullTexts.end();
 }
@@ -125,7 +135,7 @@ class BlockParser {
     int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
     if (length > limit) {
       Fault(line, c + 1,
-            "the value '" + std::string(text) + "' is " + std::to_string(length) + " bytes long, longer than " +
+            "the value '" + QuotedStart(text) + "' is " + std::to_string(length) + " bytes long, longer than " +
                 (field.declaredWidth > 0 ? "the width " : "the widest string value, ") + std::to_string(limit) +
                 ", of the string variable " + field.name);
       return;

@@ -2,6 +2,7 @@
 
 #include "BpObject.h"
 #include "engine/data/VariableNames.h"
+#include "engine/session/EngineSession.h"
 
 namespace {
 
@@ -25,6 +26,9 @@ DataCatalog::Opened DataCatalog::Open(Entry& entry) {
   if (!entry.loaded) {
     entry.result = LoadDataFile(entry.path, entry.path);
     entry.loaded = true;
+    // The run's outputs are refused by the session when it ends.
+    if (EngineSession* session = EngineSession::Current())
+      for (const std::string& file : entry.result.files) session->IsOutputOfTheRun(file);
     Report(entry.result.problems, DataProblems::kWarning);
   }
   if (!entry.result.data) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "engine/data/CsvSniffer.h"
 #include "engine/data/DataPackageReader.h"
 #include "engine/data/PlainCsvPlan.h"
 
@@ -72,24 +73,40 @@ void WarnAboutBadCells(const DataPlan& plan, const CsvColumns& columns, DataProb
   }
 }
 
+// A plain column that would be numeric but for some cells is read as text;
+// the user is told which cells made it so.
+void WarnAboutColumnsReadAsText(const DataPlan& plan, const std::vector<ColumnStats>& stats, DataProblems& problems) {
+  for (std::size_t c = 0; c < stats.size(); ++c) {
+    if (plan.table.fields[c].kind == FieldKind::kString || stats[c].badCells == 0) continue;
+    problems.Warning(DataProblems::Where(plan.table.shownName, stats[c].firstBadLine, static_cast<long>(c) + 1),
+                     "the variable " + plan.variables[c].definition.name + " is read as text: " +
+                         std::to_string(stats[c].badCells) + " value(s) are not numbers, the first '" +
+                         stats[c].firstBadText + "'");
+  }
+}
+
 LoadedData Load(const std::string& path, const std::string& shownName, const CsvReadOptions& options) {
   LoadedData loaded;
   DataPlan plan;
   std::string packagePath, shownPackage;
   bool package = IsPackage(path, &packagePath, &shownPackage, shownName);
+  if (package) loaded.files.push_back(packagePath);
   if (package && !ReadDataPackage(packagePath, shownPackage, &plan, loaded.problems)) return loaded;
   if (!package) plan.table = CsvTable{path, shownName, {}, {}};
+  loaded.files.push_back(plan.table.path);
   FileReader file(plan.table.path);
   if (!file.IsOpen()) {
     loaded.problems.Error(plan.table.shownName, "the file cannot be read: " + file.Error());
     return loaded;
   }
+  if (!package && !SniffCsvDialect(file, plan.table.shownName, &plan.table.dialect, loaded.problems)) return loaded;
   CsvHeader header;
   if (!ReadCsvHeader(file, plan.table.shownName, plan.table.dialect, &header, loaded.problems)) return loaded;
   bool planned = package ? CheckHeader(plan, header, loaded.problems) : PlanPlainCsv(file, header, &plan, loaded.problems);
   if (!planned) return loaded;
   CsvColumns columns;
   if (!ReadCsvTable(file, plan.table, header, options, &columns, loaded.problems)) return loaded;
+  if (!package) WarnAboutColumnsReadAsText(plan, columns.stats, loaded.problems);
   if (!package && DemoteColumnsWithText(columns.stats, &plan)) {
     columns = CsvColumns{};
     if (!ReadCsvTable(file, plan.table, header, options, &columns, loaded.problems)) return loaded;

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/data/CaseData.h"
 #include "engine/data/CsvTableReader.h"
@@ -9,6 +10,7 @@
 struct LoadedData {
   std::shared_ptr<const CaseData> data;  // null when the file cannot be used
   DataProblems problems;
+  std::vector<std::string> files;  // the files read: the package's and its table's
 };
 
 // Loads a data file: a data package (a datapackage.json, or a folder holding

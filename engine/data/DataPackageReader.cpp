@@ -1,9 +1,11 @@
 #include "engine/data/DataPackageReader.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <unordered_set>
 
 #include "ParserMessage.h"
 #include "engine/data/CellParsers.h"
@@ -112,7 +114,20 @@ class PackageReader {
                       " must be a file name relative to the package's folder");
     *path = folder_ / relative;
     *shown = (shownFolder_ / relative).string();
+    if (!StaysInFolder(*path))
+      return Fail(package_, pointer,
+                  std::string("the ") + what + " " + Quoted(value.get<std::string>()) +
+                      " leads outside the package's folder through a symbolic link");
     return true;
+  }
+
+  // A link inside the folder may not lead out of it.
+  bool StaysInFolder(const fs::path& path) const {
+    std::error_code error;
+    fs::path folder = fs::weakly_canonical(fs::absolute(folder_, error), error);
+    fs::path target = fs::weakly_canonical(fs::absolute(path, error), error);
+    auto [end, unused] = std::mismatch(folder.begin(), folder.end(), target.begin(), target.end());
+    return end == folder.end();
   }
 
   bool ReadPath(const json& entry, const std::string& base) {
@@ -238,9 +253,8 @@ class PackageReader {
   bool CheckName(const std::string& name, const std::string& pointer) {
     if (!IsValidVariableName(name))
       return SchemaFail(pointer, Quoted(name) + " is not a valid variable name");
-    for (const VariablePlan& other : plan_.variables)
-      if (SameName(other.definition.name, name))
-        return SchemaFail(pointer, "the variable name " + Quoted(name) + " is used twice");
+    if (!variableNames_.insert(NameKey(name)).second)
+      return SchemaFail(pointer, "the variable name " + Quoted(name) + " is used twice");
     return true;
   }
 
@@ -533,6 +547,7 @@ class PackageReader {
   }
 
   DataPlan& plan_;
+  std::unordered_set<std::string> variableNames_;  // as NameKey gives them
   DataProblems& problems_;
   JsonFile package_;
   JsonFile externalSchema_;

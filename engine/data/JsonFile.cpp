@@ -6,12 +6,44 @@
 #include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
-// Records the offset of every member name and every array element under its
-// JSON pointer while rapidjson reads the text.
-class JsonPositionRecorder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, JsonPositionRecorder> {
+namespace {
+
+// A JSON pointer's segment as the key it names ("~1" is '/', "~0" is '~').
+std::string Unescape(const std::string& segment) {
+  std::string key;
+  for (std::size_t i = 0; i < segment.size(); ++i) {
+    bool escape = segment[i] == '~' && i + 1 < segment.size();
+    key += escape ? (segment[++i] == '1' ? '/' : '~') : segment[i];
+  }
+  return key;
+}
+
+std::vector<std::string> PointerSegments(const std::string& pointer) {
+  std::vector<std::string> segments;
+  for (std::size_t at = 0; at < pointer.size() && pointer[at] == '/';) {
+    std::size_t next = std::min(pointer.find('/', at + 1), pointer.size());
+    segments.push_back(Unescape(pointer.substr(at + 1, next - at - 1)));
+    at = next;
+  }
+  return segments;
+}
+
+}  // namespace
+
+// Follows rapidjson through the text: it refuses nesting beyond the limit
+// and, given a JSON pointer, finds the offset of the deepest value on the
+// pointer's way (a member's name, an array's element). Positions are looked
+// for only when a message needs one, so reading keeps nothing per value.
+class JsonPointerFinder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, JsonPointerFinder> {
  public:
-  JsonPositionRecorder(JsonFile& file, const rapidjson::StringStream& stream) : file_(file), stream_(stream) {}
+  JsonPointerFinder(const rapidjson::StringStream& stream, const std::vector<std::string>* target)
+      : stream_(stream), target_(target) {}
+
+  bool TooDeep() const { return tooDeep_; }
+  std::size_t Offset() const { return offset_; }
 
   bool Default() { return Value(0); }
   bool Null() { return Value(4); }
@@ -20,62 +52,53 @@ class JsonPositionRecorder : public rapidjson::BaseReaderHandler<rapidjson::UTF8
   // them, the other values after.
   bool RawNumber(const char*, rapidjson::SizeType, bool) { return Value(0); }
   bool String(const char*, rapidjson::SizeType, bool) { return Value(0); }
-  bool StartObject() {
-    Value(1);
-    frames_.push_back(Frame{false, 0, path_.size()});
-    return true;
-  }
-  bool Key(const char* text, rapidjson::SizeType length, bool) {
-    Frame& frame = frames_.back();
-    path_.resize(frame.pathLength);
-    path_ += '/' + Escape(std::string(text, length));
-    Record(0);
-    return true;
-  }
+  bool StartObject() { return Start(false); }
+  bool Key(const char* text, rapidjson::SizeType length, bool) { return Step(std::string_view(text, length), 0); }
   bool EndObject(rapidjson::SizeType) { return End(); }
-  bool StartArray() {
-    Value(1);
-    frames_.push_back(Frame{true, 0, path_.size()});
-    return true;
-  }
+  bool StartArray() { return Start(true); }
   bool EndArray(rapidjson::SizeType) { return End(); }
 
  private:
   struct Frame {
     bool array;
-    std::size_t next;
-    std::size_t pathLength;
+    std::size_t nextIndex;
+    bool onWay;  // the container is on the pointer's way
   };
 
-  static std::string Escape(const std::string& key) {
-    std::string escaped;
-    for (char c : key) escaped += c == '~' ? std::string("~0") : c == '/' ? std::string("~1") : std::string(1, c);
-    return escaped;
+  bool Start(bool array) {
+    if (!Value(1)) return false;
+    if (frames_.size() >= JsonFile::kDeepestNesting) {
+      tooDeep_ = true;
+      return false;
+    }
+    frames_.push_back(Frame{array, 0, nextOnWay_});
+    return true;
   }
   // A value began length bytes before the stream's position.
   bool Value(std::size_t length) {
-    if (!frames_.empty() && frames_.back().array) {
-      Frame& frame = frames_.back();
-      path_.resize(frame.pathLength);
-      path_ += '/' + std::to_string(frame.next++);
-      Record(length);
-    }
-    return true;
+    if (frames_.empty() || !frames_.back().array) return true;
+    return Step(std::to_string(frames_.back().nextIndex++), length);
+  }
+  // The member or element `segment` of the innermost container begins.
+  bool Step(std::string_view segment, std::size_t length) {
+    const std::size_t depth = frames_.size();
+    nextOnWay_ = target_ && frames_.back().onWay && depth <= target_->size() && (*target_)[depth - 1] == segment;
+    if (!nextOnWay_) return true;
+    std::size_t end = stream_.Tell();
+    offset_ = end >= length ? end - length : 0;
+    return depth < target_->size();  // found: no need to read on
   }
   bool End() {
-    path_.resize(frames_.back().pathLength);
     frames_.pop_back();
     return true;
   }
-  void Record(std::size_t length) {
-    std::size_t end = stream_.Tell();
-    file_.offsets_.emplace(path_, end >= length ? end - length : 0);
-  }
 
-  JsonFile& file_;
   const rapidjson::StringStream& stream_;
+  const std::vector<std::string>* target_;
   std::vector<Frame> frames_;
-  std::string path_;
+  bool nextOnWay_ = true;  // the root is on every pointer's way
+  std::size_t offset_ = 0;
+  bool tooDeep_ = false;
 };
 
 bool JsonFile::Load(const std::string& path, const std::string& shownName, DataProblems& problems) {
@@ -87,13 +110,20 @@ bool JsonFile::Load(const std::string& path, const std::string& shownName, DataP
     return false;
   }
   std::string text = content.str();
+  // A UTF-8 byte-order mark is no JSON; it is blanked so that offsets stay.
+  if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.replace(0, 3, "   ");
   lineStarts_ = {0};
   for (std::size_t i = 0; i < text.size(); ++i)
     if (text[i] == '\n') lineStarts_.push_back(i + 1);
   rapidjson::StringStream stream(text.c_str());
-  JsonPositionRecorder recorder(*this, stream);
+  JsonPointerFinder checker(stream, nullptr);
   rapidjson::Reader reader;
-  rapidjson::ParseResult ok = reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, recorder);
+  rapidjson::ParseResult ok = reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, checker);
+  if (checker.TooDeep()) {
+    problems.Error(name_ + ", " + LineAndColumn(stream.Tell() - 1),  // the bracket too deep
+                   "the JSON is nested deeper than " + std::to_string(kDeepestNesting) + " levels");
+    return false;
+  }
   if (!ok || text.find('\0') != std::string::npos) {
     std::size_t offset = ok ? text.find('\0') : ok.Offset();
     const char* reason = ok ? "a zero byte in the text" : rapidjson::GetParseError_En(ok.Code());
@@ -105,17 +135,17 @@ bool JsonFile::Load(const std::string& path, const std::string& shownName, DataP
     problems.Error(name_, "malformed JSON");
     return false;
   }
+  text_ = std::move(text);
   return true;
 }
 
 std::string JsonFile::Where(const std::string& pointer) const {
-  std::string path = pointer;
-  while (!path.empty()) {
-    auto found = offsets_.find(path);
-    if (found != offsets_.end()) return name_ + ", " + LineAndColumn(found->second);
-    path.resize(path.rfind('/'));
-  }
-  return name_ + ", " + LineAndColumn(0);
+  std::vector<std::string> segments = PointerSegments(pointer);
+  rapidjson::StringStream stream(text_.c_str());
+  JsonPointerFinder finder(stream, &segments);
+  rapidjson::Reader reader;
+  reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, finder);
+  return name_ + ", " + LineAndColumn(finder.Offset());
 }
 
 std::string JsonFile::LineAndColumn(std::size_t offset) const {

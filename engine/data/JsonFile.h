@@ -2,15 +2,18 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "engine/data/DataProblems.h"
 
-// A JSON file read whole, which remembers where each member and element
-// stands so that faults in its content can name their line and column.
+// A JSON file read whole, which keeps its text so that faults in its content
+// can name the line and column of the member or element they concern.
 class JsonFile {
  public:
+  // Deeper nesting is refused: no data package needs it, and readers of
+  // nested values recurse.
+  static constexpr std::size_t kDeepestNesting = 1000;
+
   // False, with the fault added to problems, when the file cannot be read or
   // is not well-formed JSON. shownName names the file in messages.
   bool Load(const std::string& path, const std::string& shownName, DataProblems& problems);
@@ -22,11 +25,10 @@ class JsonFile {
   std::string Where(const std::string& pointer) const;
 
  private:
-  friend class JsonPositionRecorder;
   std::string LineAndColumn(std::size_t offset) const;
 
   std::string name_;
   nlohmann::json root_;
-  std::unordered_map<std::string, std::size_t> offsets_;
+  std::string text_;  // read again to find a position for a message
   std::vector<std::size_t> lineStarts_;
 };

@@ -1,6 +1,7 @@
 #include "engine/data/PlainCsvPlan.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "engine/data/CellParsers.h"
 #include "engine/data/CsvFieldScanner.h"
@@ -61,6 +62,7 @@ void SetKind(VariablePlan& variable, CsvField& field, FieldKind kind) {
 
 bool PlanPlainCsv(const FileReader& file, const CsvHeader& header, DataPlan* plan, DataProblems& problems) {
   const std::string& shown = plan->table.shownName;
+  std::unordered_map<std::string, std::size_t> columnsByName;
   for (std::size_t c = 0; c < header.names.size(); ++c) {
     const std::string& name = header.names[c];
     std::string where = DataProblems::Where(shown, 1, static_cast<long>(c) + 1);
@@ -68,12 +70,10 @@ bool PlanPlainCsv(const FileReader& file, const CsvHeader& header, DataPlan* pla
       problems.Error(where, "'" + name + "' is not a valid variable name");
       continue;
     }
-    auto same = std::find_if(header.names.begin(), header.names.begin() + static_cast<long>(c),
-                             [&](const std::string& other) { return SameName(other, name); });
-    if (same != header.names.begin() + static_cast<long>(c)) {
+    auto [same, added] = columnsByName.try_emplace(NameKey(name), c);
+    if (!added)
       problems.Error(where, "the variable name '" + name + "' is used twice (also column " +
-                                std::to_string(same - header.names.begin() + 1) + ")");
-    }
+                                std::to_string(same->second + 1) + ")");
   }
   if (problems.HasErrors()) return false;
   std::vector<ColumnSample> samples = SampleColumns(file, header, plan->table.dialect, header.names.size());

@@ -26,7 +26,12 @@ bool ProcedureDataSource::FatalError() const { return rep_->fatalError; }
 void* ProcedureDataSource::Workspace() const { return pvGetCmnWrk(); }
 int ProcedureDataSource::ColumnCount() const { return rep_->view->ColumnCount(); }
 VEXA_Variable* ProcedureDataSource::GetVariable(int column) const { return rep_->view->GetVariable(column); }
-int ProcedureDataSource::FindVarIndex(const char* name, int start) const { return rep_->view->FindVarIndex(name, start); }
+int ProcedureDataSource::FindVarIndex(const char* name, int start) const {
+  int index = rep_->view->FindVarIndex(name, start);
+  EngineSession* session = EngineSession::Current();
+  if (index < 0 && session && session->Options().dataPath.empty()) session->NoteNameWithoutWorkingData();
+  return index;
+}
 int ProcedureDataSource::GetWeightVarIndex() const { return rep_->view->GetWeightVarIndex(); }
 VEXA_InputCaseIterator* ProcedureDataSource::CreateCaseIterator(int flags) {
   return rep_->view->CreateCaseIterator(flags);

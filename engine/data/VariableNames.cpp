@@ -1,5 +1,6 @@
 #include "engine/data/VariableNames.h"
 
+#include <cctype>
 #include <string>
 
 #include "ParserMessage.h"
@@ -16,4 +17,10 @@ bool IsValidSetName(std::string_view name) {
 
 bool SameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() && VEXAMBstricmp_A(std::string(a).c_str(), std::string(b).c_str()) == 0;
+}
+
+std::string NameKey(std::string_view name) {
+  std::string key(name);
+  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return key;
 }

@@ -1,5 +1,6 @@
 #include "FetchFile.h"
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -23,10 +24,26 @@ bool CanBeReached(const std::filesystem::path& path) {
   return std::filesystem::is_regular_file(path, error) && std::ifstream(path, std::ios::binary).good();
 }
 
+// Files named in commands are documents, read whole: a device, a folder or a
+// pipe could be endless, and a larger file is no chart document.
+constexpr std::uintmax_t kLargestFile = 256u << 20;
+
+bool IsReadableDocument(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (error || !std::filesystem::is_regular_file(status)) return false;
+  std::uintmax_t size = std::filesystem::file_size(path, error);
+  return !error && size <= kLargestFile;
+}
+
 }  // namespace
 
 std::string FetchFile::fetch(const std::string& path, bool /*binary*/, bool /*quiet*/) {
-  std::ifstream in(Resolve(path), std::ios::binary);
+  std::filesystem::path resolved = Resolve(path);
+  EngineSession* session = EngineSession::Current();
+  if (session && session->IsOutputOfTheRun(resolved.string())) return {};
+  if (!IsReadableDocument(resolved)) return {};
+  std::ifstream in(resolved, std::ios::binary);
   if (!in) return {};
   std::ostringstream content;
   content << in.rdbuf();

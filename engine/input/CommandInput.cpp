@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
 void Echo(const std::string& line, int lineNumber) {
   if (EngineSession* session = EngineSession::Current()) session->Output().AddLog(line, lineNumber);
 }
@@ -53,6 +55,8 @@ CommandInput CommandInput::FromStream(std::istream& in) {
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    // Editors may start a UTF-8 file with a byte-order mark; it is no text.
+    if (lines.empty() && line.rfind(kByteOrderMark, 0) == 0) line.erase(0, sizeof kByteOrderMark - 1);
     lines.push_back(line);
   }
   return CommandInput(std::move(lines));

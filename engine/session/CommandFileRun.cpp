@@ -35,11 +35,15 @@ RunResult RunCommandStream(std::istream& commands, const std::string& baseFolder
     output.AddSink(std::make_unique<HtmlSink>(*outputs.html, *outputs.pageAssets, outputs.pageTitle));
   for (OutputSink* sink : outputs.more) output.AddSink(std::make_unique<BorrowedSink>(*sink));
   CommandInput input = CommandInput::FromStream(commands);
+  std::vector<std::string> outputsRead;
+  bool namedWithoutData = false;
   {
     EngineSession session(options, output);
     session.SetBaseFolder(baseFolder);
     session.Run(input);
+    outputsRead = session.OutputsAskedFor();
+    namedWithoutData = session.NamedWithoutWorkingData();
   }
   output.Finish();
-  return RunResult{output.ErrorCount(), output.WarningCount()};
+  return RunResult{output.ErrorCount(), output.WarningCount(), std::move(outputsRead), namedWithoutData};
 }

@@ -22,6 +22,8 @@ struct RunOutputs {
 struct RunResult {
   int errors = 0;
   int warnings = 0;
+  std::vector<std::string> outputsRead;  // output files the commands tried to read
+  bool namedWithoutData = false;         // a command looked for a variable without working data
 };
 
 // Runs every command of a command file. baseFolder is the folder that relative

@@ -10,4 +10,5 @@ struct EngineOptions {
   std::string invokedBy;                                       // two-character module code
   bool thinClient = false;
   bool debug = false;
+  std::vector<std::string> outputPaths;                        // files the run writes, never read by it
 };

@@ -15,7 +15,7 @@ EngineSession* g_current = nullptr;
 }  // namespace
 
 EngineSession::EngineSession(EngineOptions options, OutputDocument& output)
-    : options_(std::move(options)), output_(output), previous_(g_current) {
+    : options_(std::move(options)), output_(output), outputs_(options_.outputPaths), previous_(g_current) {
   g_current = this;
   WorkAreaStore::SetInvokingModule(options_.invokedBy);
   output_.SetDebug(options_.debug);
@@ -36,6 +36,15 @@ ModuleLoader& EngineSession::Module() {
 DataCatalog& EngineSession::Data() {
   if (!data_) data_ = std::make_unique<DataCatalog>(options_.dataPath, options_.dataSets);
   return *data_;
+}
+
+bool EngineSession::IsOutputOfTheRun(const std::string& path) {
+  const std::string* output = outputs_.Find(path);
+  if (!output) return false;
+  bool known = false;
+  for (const std::string& asked : outputsAskedFor_) known = known || asked == *output;
+  if (!known) outputsAskedFor_.push_back(*output);
+  return true;
 }
 
 void EngineSession::Run(CommandInput& input) {

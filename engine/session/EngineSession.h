@@ -1,8 +1,10 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "EngineOptions.h"
+#include "engine/files/OutputTargets.h"
 
 class CommandInput;
 class DataCatalog;
@@ -35,6 +37,14 @@ class EngineSession {
   void SetBaseFolder(std::string folder) { baseFolder_ = std::move(folder); }
   // The working data and the named data sets, loaded on first use.
   DataCatalog& Data();
+  // True when path is one of the run's output files; it is then noted, and
+  // the caller must not read it.
+  bool IsOutputOfTheRun(const std::string& path);
+  // The output files that the commands tried to read.
+  const std::vector<std::string>& OutputsAskedFor() const { return outputsAskedFor_; }
+  // A command looked for a variable while no working data were given.
+  void NoteNameWithoutWorkingData() { namedWithoutData_ = true; }
+  bool NamedWithoutWorkingData() const { return namedWithoutData_; }
 
  private:
   void Dispatch(const std::string& name);
@@ -46,5 +56,8 @@ class EngineSession {
   std::string baseFolder_ = ".";
   std::unique_ptr<ModuleLoader> module_;
   std::unique_ptr<DataCatalog> data_;
+  OutputTargets outputs_;
+  std::vector<std::string> outputsAskedFor_;
+  bool namedWithoutData_ = false;
   EngineSession* previous_;
 };

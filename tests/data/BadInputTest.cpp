@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <vector>
+
 #include "tests/data/DataFiles.h"
 
 namespace {
@@ -25,6 +28,7 @@ TEST(BadInput, IsReportedWithFileLineAndColumn) {
       {"invalid name", nullptr, "1a,b\n1,2\n", "data.csv, line 1, column 1: '1a' is not a valid variable name"},
       {"system name", nullptr, "a,$b\n1,2\n", "data.csv, line 1, column 2: '$b' is not a valid variable name"},
       {"empty file", nullptr, "", "data.csv, line 1: the file is empty"},
+      {"lines ended by CR alone", nullptr, "a,b\r1,2\r3,4\r", "data.csv, line 1: the lines end with a carriage return alone"},
       {"value longer than its width", "{\"fields\": [{\"name\": \"s\", \"type\": \"string\", \"width\": 3}]}",
        "s\nabc\nabcd\n", "data.csv, line 3, column 1: the value 'abcd' is 4 bytes long, longer than the width 3"},
       {"duplicate field names", "{\"fields\": [{\"name\": \"a\"},\n{\"name\": \"A\"}]}", "a,A\n",
@@ -54,7 +58,14 @@ TEST(BadInput, IsReportedWithFileLineAndColumn) {
        "{\"fields\": [{\"name\": \"a\"}],\n\"customCurrencies\": {\"CCA\": {\"prefix\": 1}}}", "a\nx\n",
        "datapackage.json, line 3, column 22: custom currencies are CCA to CCE"},
   };
-  for (const BadInput& c : cases) {
+  const std::string deep = "{\"fields\": [{\"name\": \"a\"}],\n\"x\": " + std::string(1001, '[') + std::string(1001, ']') + "}";
+  const BadInput more[] = {
+      {"nesting deeper than 1000 levels", deep.c_str(), "a\n1\n",
+       "datapackage.json, line 3, column 1002: the JSON is nested deeper than 1000 levels"},
+  };
+  std::vector<BadInput> all(std::begin(cases), std::end(cases));
+  all.insert(all.end(), std::begin(more), std::end(more));
+  for (const BadInput& c : all) {
     DataFiles files;
     std::string path = c.schema ? WritePackage(files, c.schema, c.csv) : files.Write("data.csv", c.csv);
     LoadedData loaded = LoadDataFile(path, path);
@@ -70,7 +81,28 @@ TEST(BadInput, ValueWiderThanTheWidestStringIsRefused) {
   std::string path = files.Write("data.csv", "s\nshort\n" + std::string(300, 'x') + "\n");
   LoadedData loaded = LoadDataFile(path, path);
   EXPECT_EQ(loaded.data, nullptr);
-  EXPECT_NE(ProblemTexts(loaded).find("line 3, column 1: the value"), std::string::npos) << ProblemTexts(loaded);
+  EXPECT_NE(ProblemTexts(loaded).find("line 3, column 1: the value '" + std::string(60, 'x') + "...' is 300 bytes long"),
+            std::string::npos)
+      << ProblemTexts(loaded);
+}
+
+// Nesting up to the limit is read (and costs memory in proportion to the text).
+TEST(BadInput, NestingUpToTheLimitIsRead) {
+  DataFiles files;
+  std::string schema = "{\"fields\": [{\"name\": \"a\"}], \"x\": " + std::string(995, '[') + std::string(995, ']') + "}";
+  LoadedData loaded = LoadDataFile(WritePackage(files, schema, "a\n1\n"), "p");
+  EXPECT_NE(loaded.data, nullptr) << ProblemTexts(loaded);
+}
+
+// Editors may put a byte-order mark before the package's JSON.
+TEST(BadInput, AByteOrderMarkBeforeThePackageIsSkipped) {
+  DataFiles files;
+  files.Write("data.csv", "a\n1\n");
+  std::string path = files.Write("datapackage.json",
+                                 "\xEF\xBB\xBF{\"resources\": [{\"path\": \"data.csv\", \"schema\": {\"fields\": ["
+                                 "{\"name\": \"a\"}]}}]}");
+  LoadedData loaded = LoadDataFile(path, path);
+  EXPECT_NE(loaded.data, nullptr) << ProblemTexts(loaded);
 }
 
 TEST(BadInput, UnreadableFilesNameTheFile) {
@@ -89,6 +121,19 @@ TEST(BadInput, PackagePathsMayNotLeaveThePackageFolder) {
   LoadedData loaded = LoadDataFile(path, path);
   EXPECT_EQ(loaded.data, nullptr);
   EXPECT_NE(ProblemTexts(loaded).find("must be a file name relative to the package's folder"), std::string::npos);
+}
+
+TEST(BadInput, PackageLinksMayNotLeaveThePackageFolder) {
+  DataFiles files;
+  std::string secret = files.Write("secret.csv", "a\n1\n");
+  std::filesystem::create_directories(files.Path("package"));
+  std::filesystem::create_symlink(secret, files.Path("package/data.csv"));
+  std::string path = files.Write("package/datapackage.json",
+                                 "{\"resources\": [{\"path\": \"data.csv\", \"schema\": {\"fields\": [{\"name\": \"a\"}]}}]}");
+  LoadedData loaded = LoadDataFile(path, path);
+  EXPECT_EQ(loaded.data, nullptr);
+  EXPECT_NE(ProblemTexts(loaded).find("the resource path 'data.csv' leads outside the package's folder"), std::string::npos)
+      << ProblemTexts(loaded);
 }
 
 // A cell that is not a number becomes system-missing; one warning per

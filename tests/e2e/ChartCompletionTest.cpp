@@ -87,7 +87,10 @@ std::string Relabels(const json& variable) {
 
 class ChartCompletion : public ::testing::Test {
  protected:
-  ChartCompletion() { options_.dataPath = WritePackage(files_, kSchema, kCases); }
+  ChartCompletion() {
+    options_.dataPath = WritePackage(files_, kSchema, kCases);
+    for (const char* name : {"a.sgt", "b.sgt"}) files_.Write(name, "<template/>");
+  }
 
   // The only chart of a command over the data set "g"; fails the test when
   // the command made another number of charts or issued a message.

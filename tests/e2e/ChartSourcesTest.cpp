@@ -145,17 +145,21 @@ TEST_F(ChartSources, SelfSentOutputIsDescribedByItsLabelOrByGraph) {
   EXPECT_EQ(items[3]["contents"][0]["text"], "Graph");
 }
 
-TEST_F(ChartSources, ATemplateChartIsConvertedOrSilentlySkipped) {
+// A template that gives no chart says why; the next graph spec still runs.
+TEST_F(ChartSources, ATemplateChartIsConvertedOrItsFailureReported) {
   CommandRun run =
       Run("GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Nowhere'[LOCATION=LOCAL] MAPPING(x=a y=b))"
           " /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
           " VIZSTYLESHEET='Default'[LOCATION=LOCAL].\n");
   auto items = ProcedureItems(run);
-  ASSERT_EQ(items.size(), 1u) << run.listing;
-  EXPECT_EQ(items[0]["kind"], "vizml");
-  EXPECT_EQ(items[0]["editor"], 2);
-  EXPECT_EQ(items[0]["styleSheet"]["name"], "Default");
-  EXPECT_NE(items[0]["document"].get<std::string>().find("template=\"Bar\""), std::string::npos);
+  ASSERT_EQ(items.size(), 2u) << run.listing;
+  EXPECT_EQ(items[0]["level"], 3);
+  EXPECT_EQ(items[0]["text"],
+            "The visualization template Nowhere gives no chart: the template 'Nowhere' cannot be found or read.");
+  EXPECT_EQ(items[1]["kind"], "vizml");
+  EXPECT_EQ(items[1]["editor"], 2);
+  EXPECT_EQ(items[1]["styleSheet"]["name"], "Default");
+  EXPECT_NE(items[1]["document"].get<std::string>().find("template=\"Bar\""), std::string::npos);
 }
 
 // Of the two unaggregated data sets only the weighted one has a weight

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <vector>
 
+#include "tests/data/DataFiles.h"
 #include "tests/support/RunCli.h"
 
 namespace {
@@ -30,11 +35,6 @@ TEST(Cli, UsageErrorsExitWithTwoAndOneLineReason) {
     EXPECT_EQ(result.status, 2) << arguments << ": " << result.output;
     EXPECT_FALSE(result.output.empty()) << arguments;
   }
-  std::string clean = WriteTemp("clean.sps", "GGRAPH /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n");
-  CliResult unwritable = RunCli("run " + clean + " --html /no/such/folder/page.html");
-  EXPECT_EQ(unwritable.status, 2);
-  EXPECT_NE(unwritable.output.find("cannot write the page '/no/such/folder/page.html'"), std::string::npos)
-      << unwritable.output;
 }
 
 TEST(Cli, UnknownCommandListsTheCommands) {
@@ -123,15 +123,31 @@ TEST(Cli, ProgressShowsOnATerminalOnly) {
   EXPECT_EQ(piped.output.find("Reading"), std::string::npos) << piped.output;
 }
 
-// Ctrl-C stops the run at once with the shell's status for it.
-TEST(Cli, InterruptEndsTheRunWith130) {
-  FILE* pipe = popen(("(sleep 5 | " + std::string(GGRAPH_CLI) + " run - 2>&1 & pid=$!; sleep 0.5; kill -INT $pid; wait $pid; echo status=$?)").c_str(), "r");
+// Ctrl-C stops the run at once with the shell's status for it; the outputs
+// keep what they held and no temporary file is left beside them.
+TEST(Cli, InterruptEndsTheRunWith130AndKeepsTheOutputs) {
+  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "interrupted";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  const std::string json = (folder / "out.json").string();
+  std::ofstream(json) << "earlier";
+  FILE* pipe = popen(("(sleep 8 | " + std::string(GGRAPH_CLI) + " run - --json " + json + " --html " +
+                      (folder / "out.html").string() +
+                      " 2>&1 & pid=$!; sleep 2; kill -INT $pid; wait $pid; echo status=$?)")
+                         .c_str(),
+                     "r");
   std::string output;
   std::array<char, 4096> buffer{};
   while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), n);
   pclose(pipe);
   EXPECT_NE(output.find("ggraph: interrupted"), std::string::npos) << output;
   EXPECT_NE(output.find("status=130"), std::string::npos) << output;
+  std::ifstream kept(json);
+  std::string content((std::istreambuf_iterator<char>(kept)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(content, "earlier");
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++files;
+  EXPECT_EQ(files, 1) << "a temporary file was left beside the outputs";
 }
 
 // The listing's data preview shows value labels beside codes and numbers in
@@ -145,6 +161,140 @@ TEST(Cli, ListingShowsValueLabelsAndFormattedNumbers) {
       << result.output;
   CliResult counts = RunCli("run " + std::string(GGRAPH_SOURCE_DIR) + "/examples/filtered.sps");
   EXPECT_NE(counts.output.find("    1 D-penicillamine | 111\n    2 Placebo | 118\n"), std::string::npos) << counts.output;
+}
+
+// Bad input through the command line: each row's exit status, the key words
+// of its message, and the earlier output that must survive. In arguments and
+// kept files "@" stands for the test's folder.
+struct BadRun {
+  const char* what;
+  const char* arguments;
+  int status;
+  std::vector<const char*> words;
+  const char* kept;  // a file whose earlier content stays, or null
+};
+
+std::string Expand(const std::string& text, const std::string& folder) {
+  std::string out;
+  for (char c : text) out += c == '@' ? folder : std::string(1, c);
+  return out;
+}
+
+std::string Content(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class BadRuns : public ::testing::Test {
+ protected:
+  BadRuns() {
+    files_.Write("a.sps", "GGRAPH /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n");
+    files_.Write("gplfile.sps", "GGRAPH /GRAPHSPEC SOURCE=GPLFILE('chart.gpl').\n");
+    files_.Write("chart.gpl", "ELEMENT: point()\n");
+    files_.Write("data.csv", "x\n1\n");
+    files_.Write("out.json", "earlier");
+    files_.Write("readonly.json", "earlier");
+    chmod(files_.Path("readonly.json").c_str(), 0444);
+    std::filesystem::create_symlink(files_.Path("a.sps"), files_.Path("link.sps"));
+  }
+
+  void Check(const BadRun& row) {
+    std::string folder = files_.Path("");
+    std::string before = row.kept ? Content(Expand(row.kept, folder)) : "";
+    CliResult result = RunCli(Expand(row.arguments, folder));
+    EXPECT_EQ(result.status, row.status) << row.what << ": " << result.output;
+    for (const char* word : row.words)
+      EXPECT_NE(result.output.find(Expand(word, folder)), std::string::npos)
+          << row.what << ": no '" << word << "' in\n" << result.output;
+    if (row.kept) EXPECT_EQ(Content(Expand(row.kept, folder)), before) << row.what;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+      EXPECT_NE(entry.path().filename().string().front(), '.') << row.what << ": left " << entry.path();
+  }
+
+  DataFiles files_;
+};
+
+TEST_F(BadRuns, OutputsNeverDestroyAnInputOrAnEarlierFile) {
+  const BadRun rows[] = {
+      {"output is the command file", "run @a.sps --json @a.sps", 2, {"--json '@a.sps' names the command file"},
+       "@a.sps"},
+      {"output is the command file by a link", "run @a.sps --json @link.sps", 2, {"names the command file"},
+       "@a.sps"},
+      {"output is the command file by another name", "run @a.sps --json @../$(basename @)/a.sps", 2,
+       {"names the command file"}, "@a.sps"},
+      {"output is the working data", "run @a.sps --data @data.csv --json @data.csv", 2, {"names the --data file"},
+       "@data.csv"},
+      {"output is a named data set", "run @a.sps --dataset d=@data.csv --json @data.csv", 2,
+       {"names the file of the data set d"}, "@data.csv"},
+      {"output is a file the commands read", "run @gplfile.sps --json @chart.gpl", 2,
+       {"--json '@chart.gpl' names a file the commands read; nothing was written"}, "@chart.gpl"},
+      {"full disk", "run @a.sps --json /dev/full", 1, {"cannot write /dev/full: No space left on device"}, nullptr},
+      {"read-only output", "run @a.sps --json @readonly.json", 1, {"@readonly.json: Permission denied"},
+       "@readonly.json"},
+      {"output in a missing folder", "run @a.sps --json @none/out.json", 1,
+       {"@none/out.json: No such file or directory"}, nullptr},
+      {"page in a missing folder", "run @a.sps --html @none/page.html", 1,
+       {"@none/page.html: No such file or directory"}, nullptr},
+      {"page is the command file", "run @a.sps --html @a.sps", 2, {"--html", "names the command file"}, "@a.sps"},
+      {"command file is a folder", "run @ --json @out.json", 2, {"is a folder"}, "@out.json"},
+      {"data set given twice", "run @a.sps --dataset d=@data.csv --dataset D=@data.csv --json @out.json", 2,
+       {"the data set name 'D' is given twice"}, "@out.json"},
+  };
+  for (const BadRun& row : rows) Check(row);
+}
+
+// A command that cannot do what it asks says so, with exit status 1.
+TEST_F(BadRuns, FailuresAreReportedNeverSilent) {
+  const char* bar = "GGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x y /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME=";
+  files_.Write("xy.csv", "x,y\n1,2\n2,3\n");
+  std::filesystem::create_directories(files_.Path("folder/Bar.template.xml"));
+  files_.Write("unknown.sps", std::string(bar) + "'Nowhere'[LOCATION=LOCAL] MAPPING(x=x y=y)).\n");
+  files_.Write("slot.sps", std::string(bar) + "'Bar'[LOCATION=LOCAL] MAPPING(x=x y=y size=x)).\n");
+  files_.Write("column.sps", std::string(bar) + "'Bar'[LOCATION=LOCAL] MAPPING(x=x y=nosuch)).\n");
+  files_.Write("folder.sps", std::string(bar) + "'Bar'[LOCATION='folder'] MAPPING(x=x y=y)).\n");
+  files_.Write("style.sps", std::string(bar) + "'Bar'[LOCATION=LOCAL] MAPPING(x=x y=y)) VIZSTYLESHEET='Missing'[LOCATION=LOCAL].\n");
+  files_.Write("chart-template.sps",
+               "GGRAPH /GRAPHSPEC SOURCE=INLINE TEMPLATE='none.sgt'.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n");
+  const std::string interval = "GGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=x ";
+  const std::string gpl = " /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n";
+  files_.Write("meanci.sps", interval + "MEANCI(y, 150)" + gpl);
+  files_.Write("medianci.sps", interval + "MEDIANCI(y, 100)" + gpl);
+  files_.Write("countci.sps", interval + "COUNTCI(0)" + gpl);
+  files_.Write("nodata.sps", interval + "y" + gpl);
+  files_.Write("bom.sps", "\xEF\xBB\xBFGGRAPH /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nELEMENT: point()\nEND GPL\n");
+  const BadRun rows[] = {
+      {"unknown template", "run @unknown.sps --data @xy.csv", 1,
+       {"The visualization template Nowhere gives no chart: the template 'Nowhere' cannot be found"}, nullptr},
+      {"slot the template lacks", "run @slot.sps --data @xy.csv", 1,
+       {"The visualization template Bar gives no chart: the template has no slot 'size'"}, nullptr},
+      {"column that does not exist", "run @column.sps --data @xy.csv", 1,
+       {"The visualization template Bar maps its slot y to nosuch, which no graph data set holds."}, nullptr},
+      {"template file that is a folder", "run @folder.sps --data @xy.csv", 1,
+       {"The visualization template Bar gives no chart"}, nullptr},
+      {"unknown style sheet", "run @style.sps --data @xy.csv", 1, {"Error: The visualization template Bar gives no chart: the style sheet 'Missing' cannot be found"}, nullptr},
+      {"missing TEMPLATE file", "run @chart-template.sps", 1, {"Error: File none.sgt has no access..."}, nullptr},
+      {"confidence level above 100", "run @meanci.sps --data @xy.csv", 1,
+       {"The MEANCI function contains an invalid numeric parameter (150)."}, nullptr},
+      {"confidence level of 100", "run @medianci.sps --data @xy.csv", 1,
+       {"The MEDIANCI function contains an invalid numeric parameter (100)."}, nullptr},
+      {"confidence level of 0", "run @countci.sps --data @xy.csv", 1,
+       {"The COUNTCI function contains an invalid numeric parameter (0)."}, nullptr},
+      {"variables without working data", "run @nodata.sps", 1,
+       {"No working data were given", "--data PATH"}, nullptr},
+      {"byte-order mark before the commands", "run @bom.sps", 0, {"0 error(s), 0 warning(s)"}, nullptr},
+  };
+  for (const BadRun& row : rows) Check(row);
+}
+
+TEST_F(BadRuns, ACompleteRunReplacesTheEarlierOutput) {
+  CliResult result = RunCli("run " + files_.Path("a.sps") + " --json " + files_.Path("out.json"));
+  EXPECT_EQ(result.status, 0) << result.output;
+  EXPECT_EQ(Content(files_.Path("out.json")).rfind("{\"items\":", 0), 0u);
+  struct stat status {};
+  stat(files_.Path("out.json").c_str(), &status);
+  EXPECT_NE(status.st_mode & 0200, 0u);
 }
 
 }  // namespace

@@ -22,6 +22,9 @@ TEST(FetchFile, ReadsFilesRelativeToTheCommandFilesFolder) {
   EXPECT_EQ(FetchFile::fetch((folder / "chart.gpl").string(), true, true), "ELEMENT: point()\n");
   EXPECT_EQ(FetchFile::fetch("absent.gpl", true, true), "");
   EXPECT_EQ(FetchFile::fetch(".", true, true), "");  // a folder is no file
+  EXPECT_EQ(FetchFile::fetch("/dev/zero", true, true), "");  // nor is an endless device
+  std::filesystem::resize_file(folder / "chart.gpl", (256u << 20) + 1);  // sparse: no disk used
+  EXPECT_EQ(FetchFile::fetch("chart.gpl", true, true), "");
 
   char expanded[512];
   ASSERT_TRUE(ValidateFileSpecificationEx("sub/../chart.gpl", 16, 0, expanded, sizeof expanded));

@@ -155,13 +155,13 @@ INSTANTIATE_TEST_SUITE_P(
     Files, UnreachableFile,
     ::testing::Values(UnreachableCase{"DataMap", [](GraphSpec& s) { s.SetDataMapName(kUnreachable); }, 3},
                       UnreachableCase{"ReferenceMap", [](GraphSpec& s) { s.SetRefMapName(kUnreachable); }, 3},
-                      // Only a warning, yet the command fails.
+                      // An error, as it fails the command.
                       UnreachableCase{"StyleSheet",
                                       [](GraphSpec& s) {
                                         s.SetStyleSheet(kUnreachable);
                                         s.SetStyleSheetLocation(LOCATION_FILE, "");
                                       },
-                                      2}));
+                                      3}));
 
 TEST(CommandValidation, ResolvesReachableMapsAndStyleSheets) {
   ValidatedCommand command("GGRAPH /GRAPHDATASET NAME=g VARIABLES=region" +
@@ -187,7 +187,7 @@ std::string Flags(const VizVariableMapping& m) {
 TEST(MappingCompletion, DescribesSingleVariables) {
   ValidatedCommand command("GGRAPH /GRAPHDATASET NAME=h VARIABLES=MEAN(income)[NAME='meanIncome'] region"
                            " /GRAPHDATASET NAME=g VARIABLES=region income score[LEVEL=NOMINAL] c2[LEVEL=SCALE]" +
-                           Template("x=region y=income color=score size=c2 label=ghost") + ".");
+                           Template("x=region y=income color=score size=c2") + ".");
   ASSERT_TRUE(command.valid);
   EXPECT_TRUE(command.session.Messages().empty());
 
@@ -209,11 +209,15 @@ TEST(MappingCompletion, DescribesSingleVariables) {
   EXPECT_EQ(Flags(command.Mapping("color")), "categorical format");
   EXPECT_EQ(command.Mapping("color").labelSetName, "");
   EXPECT_EQ(Flags(command.Mapping("size")), "values format");
+}
 
-  // A name no data set has is left as written.
-  const VizVariableMapping& ghost = command.Mapping("label");
-  EXPECT_EQ(Flags(ghost), "values");
-  EXPECT_EQ(ghost.variableLabel, "");
+// A slot filled with a name that neither a data set nor the data has would
+// silently stay empty.
+TEST(MappingCompletion, ANameNoDataSetHoldsIsRefused) {
+  ValidatedCommand command("GGRAPH /GRAPHDATASET NAME=g VARIABLES=region" + Template("x=region label=ghost") + ".");
+  EXPECT_FALSE(command.valid);
+  EXPECT_EQ(command.session.Messages(),
+            (Messages{{3, "The visualization template Bar maps its slot label to ghost, which no graph data set holds."}}));
 }
 
 TEST(MappingCompletion, VariablesOfOneEngineVariableShareTheirValueLabels) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <memory>
 #include <sstream>
@@ -165,16 +166,26 @@ std::string Statistic(const XVariable& variable) {
 // ---------------------------------------------------------------------------
 // The document as a whole.
 
+// A TEMPLATE file named in a test's command, written beside the test.
+std::string ChartTemplateFile(const std::string& name) {
+  std::string path = ::testing::TempDir() + name;
+  std::ofstream(path) << "<template/>";
+  return path;
+}
+
 TEST(CompleteChartDocument, DescribesTheDocumentFromItsGraphSpec) {
+  const std::string a = ChartTemplateFile("a.sgt"), b = ChartTemplateFile("b.sgt");
   CompletedChart chart(Command("NAME='g' VARIABLES=region CSVFILE='a.csv'", Gpl({"region"}),
-                               "LABEL='Sales by region' EDITABLE=NO TEMPLATE=['a.sgt' 'b.sgt'] "
+                               "LABEL='Sales by region' EDITABLE=NO TEMPLATE=['" + a + "' '" + b + "' 'none.sgt'] "
                                "INLINETEMPLATE=['<one/>' '<two/>']"));
   ASSERT_TRUE(chart.accepted);
   ASSERT_TRUE(chart.Complete());
   const DocumentState& state = chart.State();
   EXPECT_EQ(state.description, "Sales by region");
   EXPECT_EQ(state.editLock, 1);
-  EXPECT_EQ(state.templates, (std::vector<std::string>{"a.sgt", "b.sgt"}));
+  // A template file that cannot be read is reported, not silently passed on.
+  EXPECT_EQ(state.templates, (std::vector<std::string>{a, b}));
+  EXPECT_EQ(chart.session.Messages(), (Messages{{3, "File none.sgt has no access..."}}));
   EXPECT_EQ(state.name, "GGRAPH");
   EXPECT_FALSE(state.doNotModify);
   EXPECT_EQ(state.immediateTemplates, (std::vector<std::string>{"<one/>", "<two/>"}));

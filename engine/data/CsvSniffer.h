@@ -1,0 +1,12 @@
+#pragma once
+#include "engine/data/CsvTable.h"
+#include "engine/data/DataProblems.h"
+#include "engine/data/FileReader.h"
+
+// Settles the dialect of a plain CSV file from its first line: the delimiter
+// (comma, semicolon, tab or pipe: the one the header line holds most often
+// outside quotes; comma when it holds none). False, with the reason in
+// problems, for a file whose lines end with a carriage return alone, which
+// the reader would take for one long line.
+bool SniffCsvDialect(const FileReader& file, const std::string& shownName, CsvDialect* dialect,
+                     DataProblems& problems);
