@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "data/GGraphDataSet.h"
-#include "driver/ChartMessages.h"
 #include "driver/ChartSource.h"
 #include "driver/PreparedDataSets.h"
 #include "graphspec/GraphSpec.h"
@@ -13,6 +12,7 @@
 #include "host/chart/XViZTemplate.h"
 #include "host/engine/FetchFile.h"
 #include "model/GGraphVariable.h"
+#include "report/ChartMessages.h"
 
 namespace {
 
