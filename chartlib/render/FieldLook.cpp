@@ -73,7 +73,7 @@ FieldLook LookOf(const ColumnRef& column, const XVariable* variable) {
 
 void FieldLook::AddNumberFormat(nlohmann::json& encoding, const char* guide) const {
   if (categorical || temporal) return;
-  if (!numberFormat.empty()) encoding["format"] = numberFormat;
+  if (!numberFormat.empty()) encoding[guide]["format"] = numberFormat;
   if (!prefix.empty() || !suffix.empty())
     encoding[guide]["labelExpr"] = fmt::format("{} + datum.label + {}", Quoted(prefix), Quoted(suffix));
 }

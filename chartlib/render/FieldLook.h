@@ -25,8 +25,8 @@ struct FieldLook {
   std::optional<double> min;                             // the extent of the numbers drawn
   std::optional<double> max;
 
-  // Writes the field's numbers in its format: the channel's format (axis or
-  // legend labels, tooltips, text marks) and the guide's prefix and suffix.
+  // Writes the field's numbers on its axis or legend in its format, with
+  // its prefix and suffix.
   void AddNumberFormat(nlohmann::json& encoding, const char* guide) const;
 };
 

@@ -48,6 +48,9 @@ nlohmann::json Shown(const DataColumn::Cell& cell, const XVariable* variable, co
     }
   }
   if (cell.kind == DataColumn::Cell::Kind::kText) return *cell.text;
+  // next to labels an unlabelled category is a text too: Vega-Lite sorts by
+  // texts or by numbers, not by both
+  if (look.categorical && variable && !variable->getRelabels().empty()) return ShortestDoubleText(cell.number, 16);
   if (look.temporal) return cell.number * 1000;
   return cell.number;
 }

@@ -27,10 +27,15 @@ function fontOptions() {
 
 const kResvgOptions = { font: fontOptions(), fitTo: { mode: 'zoom', value: kPngZoom }, background: 'white' };
 
+// Past this many rows nobody reads the marks one by one: their aria labels
+// would make the SVG several times larger and the drawing a fifth slower.
+const kMostRowsWithAria = 10000;
+
 // The SVG and the PNG use the same font, so that text measured for one fits
 // the other.
 function withFont(spec) {
   const config = { font: kFont, ...(spec.config ?? {}) };
+  if ((spec.data?.values?.length ?? 0) > kMostRowsWithAria && config.aria === undefined) config.aria = false;
   return { ...spec, config };
 }
 
