@@ -205,7 +205,8 @@ TEST_F(ChartSources, ATemplateChartCarriesItsDataAndReferenceMaps) {
 }
 
 // Maps and style sheets named as files are resolved before any chart is made:
-// one that cannot be reached refuses the whole command with one message.
+// one that cannot be reached refuses the whole command with one error (also
+// the style sheet: as a warning, a run without its charts ended as a success).
 TEST_F(ChartSources, ATemplatesMapOrStyleSheetFileOutOfReachRefusesTheCommand) {
   struct Case {
     const char* files;
@@ -215,7 +216,7 @@ TEST_F(ChartSources, ATemplatesMapOrStyleSheetFileOutOfReachRefusesTheCommand) {
   for (const Case& c : {
            Case{" VIZMAP='nosuch.map.json'[LOCATION=FILE TYPE=DATA MAPKEY='id']", "nosuch.map.json", 3},
            Case{" VIZMAP='nosuch.map.json'[LOCATION=FILE TYPE=REFERENCE]", "nosuch.map.json", 3},
-           Case{" VIZSTYLESHEET='nosuch.style.xml'[LOCATION=FILE]", "nosuch.style.xml", 2},
+           Case{" VIZSTYLESHEET='nosuch.style.xml'[LOCATION=FILE]", "nosuch.style.xml", 3},
            Case{" VIZMAP='chart.json'[LOCATION=FILE TYPE=DATA MAPKEY='id']"
                 " VIZMAP='none.json'[LOCATION=FILE TYPE=REFERENCE]",
                 "none.json", 3},
@@ -230,14 +231,19 @@ TEST_F(ChartSources, ATemplatesMapOrStyleSheetFileOutOfReachRefusesTheCommand) {
 }
 
 // A style sheet in the template folder that is not there makes the template
-// fail to convert: that chart alone is left out, without a message.
+// fail to convert: that chart alone is left out, with an error that says why.
 TEST_F(ChartSources, ATemplateWhoseLocalStyleSheetIsMissingIsLeftOut) {
   CommandRun run = Run(
       "GGRAPH /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME='Bar'[LOCATION=LOCAL] MAPPING(x=a y=b))"
       " VIZSTYLESHEET='Nosuch'[LOCATION=LOCAL] /GRAPHSPEC SOURCE=GPLFILE('chart.gpl').\n");
-  auto items = ProcedureItems(run);
-  ASSERT_EQ(items.size(), 1u) << run.listing;
-  EXPECT_EQ(items[0]["kind"], "gpl");
+  auto messages = ModuleMessages(run);
+  ASSERT_EQ(messages.size(), 1u) << run.listing;
+  EXPECT_EQ(messages[0]["level"], 3);
+  EXPECT_EQ(messages[0]["text"],
+            "The visualization template Bar gives no chart: the style sheet 'Nosuch' cannot be found or read.");
+  auto charts = ItemsOfType(run, "chart");
+  ASSERT_EQ(charts.size(), 1u) << run.listing;
+  EXPECT_EQ(charts[0]["kind"], "gpl");
 }
 
 TEST_F(ChartSources, ATemplatesStyleSheetAndMapsNamedAsFilesReachTheChart) {
