@@ -8,7 +8,7 @@ struct DocumentState;
 // A chart document as an item of the output document. Charts ("gpl",
 // "vizml"), JSON charts, images and graph-service documents each have their
 // own writer; see docs/output-format.md. A chart that is drawn carries its
-// Vega-Lite specification (JSON text), written as "vegaLite".
+// Vega-Lite JSON, written as "vegaLite".
 class DocumentItem : public OutputItem {
  public:
   DocumentItem(const DocumentState& state, bool later, bool thumbnail, const std::string* vegaLite = nullptr)
@@ -18,7 +18,7 @@ class DocumentItem : public OutputItem {
 
   const DocumentState& State() const { return state_; }
   bool Later() const { return later_; }
-  // The specification's JSON text; null when the chart is not drawn.
+  // The chart's Vega-Lite JSON; null when the chart is not drawn.
   const std::string* VegaLite() const { return vegaLite_; }
 
  private:

@@ -15,7 +15,7 @@ class ChartDrawer {
   ChartDrawer(const ChartDrawer&) = delete;
   ChartDrawer& operator=(const ChartDrawer&) = delete;
 
-  // Queues one chart: its Vega-Lite specification as JSON text, and the SVG
+  // Queues one chart: its Vega-Lite JSON, and the SVG
   // and PNG files wanted (an empty path is not wanted). name says which
   // chart it is in a problem's text.
   void Draw(const std::string& vegaLite, const std::filesystem::path& svg, const std::filesystem::path& png,

@@ -10,7 +10,7 @@
 
 struct DocumentState;
 
-// The chart's rows as the specification carries them: one object per row of
+// The chart's rows as its Vega-Lite JSON carries them: one object per row of
 // the source, keyed by column name, holding only the columns the chart
 // draws. Labelled categories hold their value labels, dates milliseconds,
 // and missing cells null.

@@ -7,11 +7,11 @@ struct DocumentState;
 
 // What the drawing adds to a chart as it is sent.
 struct SentChartDrawing {
-  std::optional<std::string> vegaLite;  // the specification as JSON text, when drawn and wanted
+  std::optional<std::string> vegaLite;  // the Vega-Lite JSON, when drawn and wanted
   std::vector<std::string> warnings;    // message texts: why the chart is not drawn
 };
 
 // Charts ("gpl", "vizml") are checked at every send, which is cheap; the
-// whole specification with its data inline is built only when an output
+// whole Vega-Lite chart with its data inline is built only when an output
 // wants it (wantSpec). A thumbnail has no data to draw: it is checked only.
 SentChartDrawing DrawingOfSentChart(const DocumentState& state, bool thumbnail, bool wantSpec);

@@ -17,5 +17,5 @@ struct CompiledChart {
 // Checks the chart's constructs only (no data): cheap, for every chart sent.
 std::vector<RenderWarning> CheckDrawable(const DocumentState& state);
 
-// The whole specification with the chart's data table inline.
+// The whole Vega-Lite chart with the chart's data table inline.
 CompiledChart CompileVegaLite(const DocumentState& state);

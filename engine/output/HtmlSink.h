@@ -18,7 +18,7 @@ class HtmlSink : public OutputSink {
   void EndProcedure() override;
   void Item(const OutputItem& item) override;
   void Finish() override;
-  // The page draws each chart from its Vega-Lite specification.
+  // The page draws each chart from its Vega-Lite JSON.
   bool WantsChartSpecs() const override { return true; }
 
  private:

@@ -16,7 +16,7 @@ class OutputDocument {
   OutputDocument& operator=(const OutputDocument&) = delete;
 
   void AddSink(std::unique_ptr<OutputSink> sink);
-  // True when a sink wants each chart's drawing specification.
+  // True when a sink wants each chart's Vega-Lite JSON.
   bool WantsChartSpecs() const;
 
   void BeginProcedure(const std::string& title);

@@ -116,7 +116,7 @@ TEST(SentChart, CarriesTheDocumentItsDataAndEveryVariableWithItsMetadata) {
        "relabels": [], "engineVariable": null}]
   })");
   expected["gpl"] = kGpl;
-  // The drawing's specification has tests of its own (tests/render, tests/drawing).
+  // The drawing's Vega-Lite JSON has tests of its own (tests/render, tests/drawing).
   ASSERT_TRUE(items[0].contains("vegaLite"));
   items[0].erase("vegaLite");
   EXPECT_EQ(items[0], expected) << items[0].dump(2);

@@ -119,7 +119,7 @@ TEST(PictureFiles, PngFilesArePicturesOfTheSvgSize) {
   EXPECT_EQ(bigEndian(20), 2u * std::stoul(size[2]));
 }
 
-TEST(PictureFiles, OnlyTheWantedKindIsWrittenAndAPlainRunCarriesNoSpecification) {
+TEST(PictureFiles, OnlyTheWantedKindIsWrittenAndAPlainRunCarriesNoVegaLite) {
   std::string file = WriteCommands("svg-only.sps", PbcChart("Patients", "interval"));
   DrawnRun svgOnly = DrawCommandFile(file, PbcData(), "--svg");
   ASSERT_EQ(svgOnly.cli.status, 0) << svgOnly.cli.output;

@@ -20,7 +20,7 @@ class SvgPicture {
   };
   struct MarkGroup {
     std::string type;  // rect, symbol, line, area, rule, text, arc
-    std::string name;  // the mark's name in the specification
+    std::string name;  // the mark's name in the Vega-Lite JSON
     std::vector<Item> items;
   };
   struct Axis {

@@ -1,5 +1,5 @@
 // Writes run pages from hand-made items, for the browser tests: charts that
-// carry Vega-Lite specifications (a scatterplot, bars with hostile texts,
+// carry Vega-Lite charts (a scatterplot, bars with hostile texts,
 // split groups, one of more than 100,000 points) beside the engine's items.
 //   page_samples FOLDER   writes FOLDER/views.html and FOLDER/large.html
 

@@ -1,5 +1,5 @@
 // One small GPL program per drawn construct, checked on the compiled
-// Vega-Lite specification: marks, the fields each channel reads, titles.
+// Vega-Lite JSON: marks, the fields each channel reads, titles.
 
 #include <gtest/gtest.h>
 
@@ -203,7 +203,7 @@ const CoverageCase kCases[] = {
 
 class Coverage : public testing::TestWithParam<CoverageCase> {};
 
-TEST_P(Coverage, CompilesToTheExpectedSpecification) {
+TEST_P(Coverage, CompilesToTheExpectedVegaLite) {
   RenderChart chart(Program(GetParam().gpl), kColumns);
   json spec = chart.Spec();
   ASSERT_FALSE(spec.empty());

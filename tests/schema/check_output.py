@@ -9,7 +9,7 @@ Runs the ggraph front end on each command file (once plainly, once with
 package its header names), writes the chart library's sample
 document, and validates every output document. Beyond the schema, each data
 column must hold exactly as many values as its source has rows, every
-"vegaLite" specification must be valid against Vega-Lite's own schema, and
+"vegaLite" item must be valid against Vega-Lite's own schema, and
 the runs together must hold at least one.
 """
 import argparse
@@ -99,9 +99,9 @@ def main():
         failures += bool(errors)
         print("%s: %s" % (output.name, "invalid" if errors else "valid"))
     if specs == 0:
-        print("no chart item carries a vegaLite specification")
+        print("no chart item carries a vegaLite item")
         failures += 1
-    print("%d vegaLite specifications checked" % specs)
+    print("%d vegaLite items checked" % specs)
     sys.exit(1 if failures else 0)
 
 

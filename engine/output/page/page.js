@@ -1,6 +1,6 @@
 // The run page: turns the output items (the JSON of each item, in output
 // order, in <script class="gg-item"> elements) into the page, and draws each
-// chart that carries a Vega-Lite specification. Every text of the run goes in
+// chart that carries its Vega-Lite JSON. Every text of the run goes in
 // through textContent, never as markup.
 (() => {
   'use strict';
