@@ -10,7 +10,7 @@
 namespace {
 
 // A signal handler may only read memory that is never reallocated: fixed
-// slots, each claimed and released through its flag.
+// slots, each claimed once through its flag.
 constexpr std::size_t kSlots = 16;
 constexpr std::size_t kPathBytes = 4096;
 
@@ -48,9 +48,4 @@ void RemoveOnInterrupt(const std::string& path) {
     slot.used.store(true);
     return;
   }
-}
-
-void KeepOnInterrupt(const std::string& path) {
-  for (Slot& slot : slots)
-    if (slot.used.load() && path == slot.path) slot.used.store(false);
 }

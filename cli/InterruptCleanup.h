@@ -6,6 +6,6 @@
 // so their targets keep what they held before the run.
 void StopCleanlyOnInterrupt();
 
-// The temporary files that an interrupt removes (at most 16 at a time).
+// A temporary file that an interrupt removes (at most 16). One already
+// renamed into place is gone, so removing its name does nothing.
 void RemoveOnInterrupt(const std::string& path);
-void KeepOnInterrupt(const std::string& path);
