@@ -98,7 +98,7 @@ void BM_SendChart(benchmark::State& state) {
       OutputDocument output;
       output.AddSink(std::make_unique<JsonSink>(out));
       EngineSession session(EngineOptions{}, output);
-      chart.SendChart(true, false, false);
+      chart.Send();
       output.Finish();
     }
     bytes = buffer.bytes;

@@ -1,7 +1,7 @@
 #include "ChartBase.h"
 
-#include "engine/output/OutputDocument.h"
+#include "ChartOutput.h"
 
 void ChartBase::printDebugInfo(const std::string& text) {
-  if (OutputDocument* output = CurrentOutput()) output->AddDebug(text);
+  if (ChartOutput* output = CurrentChartOutput()) output->AddDebug(text);
 }

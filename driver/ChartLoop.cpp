@@ -48,7 +48,7 @@ void ReportMixedSplitStates(const BoundDataSets& bound) {
 bool BindAndSend(XDocument& document, const GraphSpec& spec, PreparedDataSets* prepared) {
   std::vector<std::string> sourceNames = document.getGraph()->getUserSourceNames();
   if (sourceNames.empty()) {
-    SendChart(document);
+    document.Send();
     return true;
   }
   if (!prepared) {

@@ -56,10 +56,6 @@ bool SubtitlesSplitGroups(const GraphSpec& spec, const XGraph& graph) {
 
 }  // namespace
 
-void SendChart(XDocument& document, SendOptions options) {
-  document.SendChart(options.show, options.later, options.thumbnail);
-}
-
 void SendSplitCharts(XDocument& document, const GraphSpec& spec, GGraphDataSet& dataSet) {
   XGraph* graph = document.getGraph();
   bool subtitled = SubtitlesSplitGroups(spec, *graph);
@@ -71,7 +67,7 @@ void SendSplitCharts(XDocument& document, const GraphSpec& spec, GGraphDataSet& 
     SetDataHandle(document, *table, dataSet);
     document.SetDescription(SplitDescription(spec, noted, dataSet));
     if (subtitled) graph->setSubTitle(SplitSubtitle(dataSet));
-    SendChart(document, {.later = later});
+    document.Send({.later = later});
     later = true;
   }
 }
@@ -95,6 +91,6 @@ void SendMergedChart(XDocument& document, const std::vector<GGraphDataSet*>& dat
     chartTable = merged.get();
   }
   document.SetChartData(chartTable);
-  SendChart(document);
+  document.Send();
   document.SetChartData(nullptr);
 }

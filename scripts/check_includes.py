@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Fails when a file of the module includes a room above its own, or the
-benchmarks include the tests' helpers.
+"""Fails when a file of the module includes a room above its own, the
+benchmarks include the tests' helpers, or the chart library includes the
+engine other than through host/.
 
 The rooms and their order come from docs/architecture.md: the numbered list
 under "## The rooms", bottom first, each entry starting with the room's folder
@@ -19,7 +20,7 @@ ROOM_ENTRY = re.compile(r"^\d+\.\s+`([A-Za-z_]+)/`")
 OUTSIDE = {"engine", "chartlib", "cli", "tests", "bench", "testkit"}
 IGNORED = {"build", "node_modules"}
 # Parts outside the module that must not include some others.
-KEPT_APART = {"bench": {"tests"}}
+KEPT_APART = {"bench": {"tests"}, "chartlib": {"engine"}}
 SUFFIXES = {".h", ".cpp"}
 
 
@@ -64,7 +65,9 @@ def include_errors(root, rooms):
                         errors.append(f"{where}: name the header with its folder (host/engine/, host/chart/ or a room)")
                     continue
                 target = match.group(1).split("/", 1)[0]
-                if target in OUTSIDE:
+                if target == "..":
+                    errors.append(f"{where}: name the header from the project root, not from its own folder")
+                elif target in OUTSIDE:
                     errors.append(f"{where}: the module does not include {target}/")
                 elif target in rank and rank[target] > rank[room]:
                     errors.append(f"{where}: {room}/ includes {target}/, a room above it")

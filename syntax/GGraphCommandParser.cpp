@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "bind/DataSetBinding.h"
 #include "command/GGraphSettings.h"
 #include "graphspec/GraphSpec.h"
 #include "host/engine/CommandDescriptor.h"
@@ -18,7 +19,9 @@
 
 struct GGraphCommandParser::Rep {
   FacSTDictionary* dictionary;
+  // The inline blocks are read through the data source's work area.
   ProcedureDataSource* dataSource;
+  DataSetBinding binding;
   ParserMessage messages;
   CommandGrammar grammar;
   // How often each subcommand of the table was met, over the whole command.
@@ -28,7 +31,8 @@ struct GGraphCommandParser::Rep {
 
 GGraphCommandParser::GGraphCommandParser(ProcedureDataSource* dataSource, FacSTDictionary* dictionary,
                                          CommandGrammar grammar)
-    : rep_(new Rep{dictionary, dataSource, ParserMessage(), std::move(grammar), {}, {}}) {
+    : rep_(new Rep{dictionary, dataSource, DataSetBinding(dataSource, dictionary), ParserMessage(), std::move(grammar),
+                   {}, {}}) {
   rep_->seen.assign(rep_->grammar.table.size(), 0);
   rep_->messages.SetCommandName(rep_->grammar.commandName);
   rep_->messages.SetProcedureTitle(rep_->grammar.commandName);
@@ -37,7 +41,7 @@ GGraphCommandParser::GGraphCommandParser(ProcedureDataSource* dataSource, FacSTD
 GGraphCommandParser::~GGraphCommandParser() { delete rep_; }
 
 GGraphSettings& GGraphCommandParser::Settings() { return rep_->settings; }
-ProcedureDataSource* GGraphCommandParser::DataSource() const { return rep_->dataSource; }
+const DataSetBinding& GGraphCommandParser::Binding() const { return rep_->binding; }
 FacSTDictionary* GGraphCommandParser::Dictionary() const { return rep_->dictionary; }
 const ParserMessage& GGraphCommandParser::Messages() const { return rep_->messages; }
 const CommandGrammar& GGraphCommandParser::Grammar() const { return rep_->grammar; }

@@ -3,6 +3,7 @@
 
 #include "syntax/CommandGrammar.h"
 
+class DataSetBinding;
 class FacSTDictionary;
 class GGraphSettings;
 class ParserMessage;
@@ -26,8 +27,9 @@ class GGraphCommandParser {
   bool Validate();
   GGraphSettings& Settings();
 
-  // What the subcommand handlers work with.
-  ProcedureDataSource* DataSource() const;
+  // What the subcommand handlers work with; the binding is their only way to
+  // the engine's data.
+  const DataSetBinding& Binding() const;
   FacSTDictionary* Dictionary() const;
   const ParserMessage& Messages() const;
   const CommandGrammar& Grammar() const;

@@ -1,7 +1,7 @@
 #include "MessageHandler.h"
 
+#include "ChartOutput.h"
 #include "chartlib/output/ModelMessageItem.h"
-#include "engine/output/OutputDocument.h"
 
 MessageHandler::MessageHandler() : message_(std::make_unique<ModelMessage>()) {}
 
@@ -14,7 +14,7 @@ void MessageHandler::addMessageContents(const std::string& content, int number, 
 }
 
 bool MessageHandler::sendMessage() {
-  OutputDocument* output = CurrentOutput();
+  ChartOutput* output = CurrentChartOutput();
   if (!output || message_->contents.empty()) return false;
   output->Add(ModelMessageItem(*message_));
   return true;

@@ -2,16 +2,16 @@
 
 #include <sstream>
 
+#include "ChartOutput.h"
 #include "chartlib/document/DocumentState.h"
 #include "chartlib/document/ParsedChart.h"
 #include "chartlib/output/DocumentItem.h"
 #include "chartlib/render/SentChartDrawing.h"
-#include "engine/output/OutputDocument.h"
 
 namespace {
 
 void ReportNoChart(bool isGpl, const std::string& reason) {
-  OutputDocument* output = CurrentOutput();
+  ChartOutput* output = CurrentChartOutput();
   if (!output) return;
   output->AddMessage(3, std::string(isGpl ? "The GPL gives no chart: " : "The chart document gives no chart: ") +
                             reason + ".");
@@ -83,10 +83,11 @@ void XDocument::SetYAxisGridlines(int state) { state_->yAxisGridlines = state; }
 void XDocument::doNotModify(bool on) { state_->doNotModify = on; }
 
 bool XDocument::SendChart(bool show, bool later, bool thumbnail) {
-  OutputDocument* output = CurrentOutput();
+  ChartOutput* output = CurrentChartOutput();
   if (!show || !output) return false;
   SentChartDrawing drawing = DrawingOfSentChart(*state_, thumbnail, output->WantsChartSpecs());
-  output->Add(DocumentItem(*state_, later, thumbnail, drawing.vegaLite ? &*drawing.vegaLite : nullptr));
+  output->Add(DocumentItem(*state_, {.later = later, .thumbnail = thumbnail},
+                           drawing.vegaLite ? &*drawing.vegaLite : nullptr));
   // Further split groups of one chart do not repeat what the first one said.
   if (!later || drawing.warnings != state_->drawingWarnings)
     for (const std::string& warning : drawing.warnings) output->AddMessage(2, warning);
@@ -98,7 +99,7 @@ std::string XDocument::getChartXML() const {
   std::ostringstream text;
   rapidjson::OStreamWrapper stream(text);
   JsonWriter json(stream);
-  DocumentItem(*state_, false, false).WriteJson(json);
+  DocumentItem(*state_, {}).WriteJson(json);
   return text.str();
 }
 

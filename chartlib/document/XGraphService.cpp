@@ -19,7 +19,7 @@ void XGraphService::addVariable(const std::string& name, int index) {
   MutableState().service.variables.emplace_back(name, index);
 }
 
-bool XGraphService::sendChartOptions() { return SendChart(true, false, false); }
+bool XGraphService::sendChartOptions() { return Send(); }
 
 bool XGraphService::SendChart(bool show, bool later, bool thumbnail) {
   return implementationExists() && XDocument::SendChart(show, later, thumbnail);

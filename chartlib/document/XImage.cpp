@@ -43,7 +43,7 @@ bool XImage::setImageInline(int subtype, const std::string& content) {
   return true;
 }
 
-bool XImage::sendImage() { return SendChart(true, false, false); }
+bool XImage::sendImage() { return Send(); }
 
 bool XImage::SendChart(bool show, bool later, bool thumbnail) {
   return SendOrWarn(*this, show, later, thumbnail,

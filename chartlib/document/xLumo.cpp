@@ -41,7 +41,7 @@ bool xLumo::addGeoJSON(const std::string& file) {
   return true;
 }
 
-bool xLumo::sendChart() { return SendChart(true, false, false); }
+bool xLumo::sendChart() { return Send(); }
 
 bool xLumo::SendChart(bool show, bool later, bool thumbnail) {
   return SendOrWarn(*this, show, later, thumbnail,

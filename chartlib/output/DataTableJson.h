@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <ostream>
 
-#include "engine/output/JsonWriter.h"
+#include "JsonWriter.h"
 
 class VarDataProcessor;
 class XGraph;

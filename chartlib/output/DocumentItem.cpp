@@ -35,7 +35,7 @@ void DocumentItem::WriteJson(JsonWriter& json) const {
   const DocumentWriter& writer = WriterFor(state_.kind);
   json.StartObject();
   WriteField(json, "type", writer.type);
-  writer.writeJson(json, state_, SendOptions{later_, thumbnail_});
+  writer.writeJson(json, state_, send_);
   if (vegaLite_) {
     json.Key("vegaLite");
     WriteRawJson(json, *vegaLite_);
@@ -44,5 +44,5 @@ void DocumentItem::WriteJson(JsonWriter& json) const {
 }
 
 void DocumentItem::WriteListing(std::ostream& out) const {
-  WriterFor(state_.kind).writeListing(out, state_, SendOptions{later_, thumbnail_});
+  WriterFor(state_.kind).writeListing(out, state_, send_);
 }

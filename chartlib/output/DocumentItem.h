@@ -1,7 +1,8 @@
 #pragma once
 #include <string>
 
-#include "engine/output/OutputItem.h"
+#include "OutputItem.h"
+#include "XDocument.h"
 
 struct DocumentState;
 
@@ -11,19 +12,18 @@ struct DocumentState;
 // Vega-Lite JSON, written as "vegaLite".
 class DocumentItem : public OutputItem {
  public:
-  DocumentItem(const DocumentState& state, bool later, bool thumbnail, const std::string* vegaLite = nullptr)
-      : state_(state), later_(later), thumbnail_(thumbnail), vegaLite_(vegaLite) {}
+  DocumentItem(const DocumentState& state, XDocument::SendOptions send, const std::string* vegaLite = nullptr)
+      : state_(state), send_(send), vegaLite_(vegaLite) {}
   void WriteJson(JsonWriter& json) const override;
   void WriteListing(std::ostream& out) const override;
 
   const DocumentState& State() const { return state_; }
-  bool Later() const { return later_; }
+  bool Later() const { return send_.later; }
   // The chart's Vega-Lite JSON; null when the chart is not drawn.
   const std::string* VegaLite() const { return vegaLite_; }
 
  private:
   const DocumentState& state_;
-  bool later_;
-  bool thumbnail_;
+  XDocument::SendOptions send_;
   const std::string* vegaLite_;
 };

@@ -1,16 +1,14 @@
 #pragma once
 #include <ostream>
 
-#include "engine/output/JsonWriter.h"
+#include "JsonWriter.h"
+#include "XDocument.h"
 
 struct DocumentState;
 
 // How a document is sent: later marks a further split group of one chart,
 // thumbnail leaves the data values out.
-struct SendOptions {
-  bool later;
-  bool thumbnail;
-};
+using SendOptions = XDocument::SendOptions;
 
 // The fields of each kind of document item, after its "type".
 void WriteChartFields(JsonWriter& json, const DocumentState& state, SendOptions send);

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/output/JsonWriter.h"
+#include "JsonWriter.h"
 
 // Small writers for the chart items of the output document. Texts are
 // written as valid UTF-8 (invalid sequences become U+FFFD); numbers that JSON

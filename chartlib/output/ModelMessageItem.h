@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/output/OutputItem.h"
+#include "OutputItem.h"
 
 // One numbered content of a message to the front end.
 struct ModelMessageContent {

@@ -1,7 +1,7 @@
 #pragma once
 #include <ostream>
 
-#include "engine/output/JsonWriter.h"
+#include "JsonWriter.h"
 
 class XGraph;
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/output/OutputSink.h"
+#include "OutputSink.h"
 
 class ChartDrawer;
 class DocumentItem;

@@ -1,7 +1,7 @@
 #include "XUtility.h"
 
+#include "LocalCodePage.h"
 #include "chartlib/text/CodePage.h"
-#include "engine/text/LocalCodePage.h"
 
 ChartString XUtility::ChartStringFromLocalCodePage(const std::string& text) {
   return ChartString(CodePageToUtf8(text, LocalCodePage()));

@@ -3,17 +3,14 @@
 #include <cctype>
 
 #include "engine/input/LineText.h"
+#include "engine/output/EngineErrors.h"
 #include "engine/output/OutputDocument.h"
-#include "engine/session/EngineErrors.h"
-#include "engine/session/EngineSession.h"
 
 namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-void Echo(const std::string& line, int lineNumber) {
-  if (EngineSession* session = EngineSession::Current()) session->Output().AddLog(line, lineNumber);
-}
+CommandInput* g_current = nullptr;
 
 // The first word of text: letters, digits and the characters names may hold.
 std::string FirstWord(const std::string& text, std::size_t& end) {
@@ -49,6 +46,10 @@ bool EndsCommand(const std::string& line) {
 }
 
 }  // namespace
+
+CommandInput* CurrentCommandInput() { return g_current; }
+
+void BindCommandInput(CommandInput* input) { g_current = input; }
 
 CommandInput CommandInput::FromStream(std::istream& in) {
   std::vector<std::string> lines;
@@ -90,6 +91,10 @@ bool CommandInput::NextCommand() {
     }
   }
   return false;
+}
+
+void CommandInput::Echo(const std::string& line, int lineNumber) {
+  if (echo_) echo_->AddLog(line, lineNumber);
 }
 
 void CommandInput::SkipComment() {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "OperatorCodes.h"
-#include "engine/session/EngineErrors.h"
+#include "engine/output/EngineErrors.h"
 
 namespace {
 

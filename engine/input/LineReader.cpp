@@ -6,16 +6,10 @@
 #include "VexaGoToCaller.h"
 #include "WorkAreas.h"
 #include "engine/input/CommandInput.h"
+#include "engine/output/EngineErrors.h"
 #include "engine/output/OutputDocument.h"
-#include "engine/session/EngineErrors.h"
-#include "engine/session/EngineSession.h"
 
 namespace {
-
-CommandInput* Input() {
-  EngineSession* session = EngineSession::Current();
-  return session ? session->Input() : nullptr;
-}
 
 // The line last read, kept whole for the echo.
 std::string g_currentLine;
@@ -24,7 +18,7 @@ std::string g_currentLine;
 
 void SSREDC(int /*channel*/, char* buffer, int length, int* endFlag, void* /*workArea*/) {
   std::memset(buffer, ' ', static_cast<std::size_t>(length));
-  CommandInput* input = Input();
+  CommandInput* input = CurrentCommandInput();
   std::string line;
   int lineNumber = 0;
   if (!input || !input->ReadLine(line, lineNumber)) {
@@ -47,9 +41,8 @@ void ATNJMP(void* /*workArea*/) {}
 void SETQCLLCT(int /*mode*/) {}
 
 void PRCARD(void* /*workArea*/) {
-  CommandInput* input = Input();
-  if (EngineSession* session = EngineSession::Current())
-    session->Output().AddLog(g_currentLine, input ? input->LastLineNumber() : 0);
+  CommandInput* input = CurrentCommandInput();
+  if (OutputDocument* output = CurrentOutput()) output->AddLog(g_currentLine, input ? input->LastLineNumber() : 0);
 }
 
 void SSKIPC(void* /*workArea*/) {
@@ -57,7 +50,6 @@ void SSKIPC(void* /*workArea*/) {
 }
 
 void MCPSTN(const char* /*line*/, int column) {
-  CommandInput* input = Input();
-  if (EngineSession* session = EngineSession::Current())
-    session->Output().SetErrorPosition(input ? input->LastLineNumber() : 0, column + 1);
+  CommandInput* input = CurrentCommandInput();
+  if (OutputDocument* output = CurrentOutput()) output->SetErrorPosition(input ? input->LastLineNumber() : 0, column + 1);
 }

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "engine/session/EngineErrors.h"
+#include "engine/output/EngineErrors.h"
 #include "engine/text/NumberText.h"
 
 void ParserMessage::ParenRequired(const char* subcommand) const {

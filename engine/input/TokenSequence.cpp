@@ -4,7 +4,6 @@
 #include "VEXA_TokenSequence.h"
 #include "engine/input/CommandInput.h"
 #include "engine/input/Lexer.h"
-#include "engine/session/EngineSession.h"
 
 struct VEXA_TokenSequence::Rep {
   std::vector<TokenInfoObj> tokens;
@@ -14,8 +13,7 @@ struct VEXA_TokenSequence::Rep {
 };
 
 VEXA_TokenSequence::VEXA_TokenSequence(bool /*wholeCommand*/) : rep_(std::make_unique<Rep>()) {
-  EngineSession* session = EngineSession::Current();
-  CommandInput* input = session ? session->Input() : nullptr;
+  CommandInput* input = CurrentCommandInput();
   if (!input) return;
   Lexer::Result result = Lexer::Tokenize(input->CommandText(), input->CommandLine());
   rep_->tokens = std::move(result.tokens);

@@ -6,16 +6,15 @@
 #include "TokenInfoObj.h"
 #include "VEXA_TokenSequence.h"
 #include "engine/input/CommandInput.h"
-#include "engine/session/EngineErrors.h"
-#include "engine/session/EngineSession.h"
+#include "engine/output/EngineErrors.h"
 
 namespace {
 
 bool IsSlash(const TokenInfoObj& token) { return token.IsOperator() && token.getString()[0] == '/'; }
 
 std::string CommandLineText() {
-  EngineSession* session = EngineSession::Current();
-  return session && session->Input() ? std::to_string(session->Input()->CommandLine()) : "?";
+  CommandInput* input = CurrentCommandInput();
+  return input ? std::to_string(input->CommandLine()) : "?";
 }
 
 }  // namespace

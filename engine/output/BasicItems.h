@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "engine/output/OutputItem.h"
+#include "OutputItem.h"
 
 class MessageItem : public OutputItem {
  public:

@@ -1,6 +1,6 @@
 #include "engine/output/HtmlSink.h"
 
-#include "engine/output/OutputItem.h"
+#include "OutputItem.h"
 
 namespace {
 

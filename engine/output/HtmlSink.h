@@ -2,7 +2,7 @@
 #include <ostream>
 #include <string>
 
-#include "engine/output/OutputSink.h"
+#include "OutputSink.h"
 #include "engine/output/PageAssets.h"
 #include "engine/output/ScriptSafeBuffer.h"
 

@@ -1,6 +1,6 @@
 #include "engine/output/JsonSink.h"
 
-#include "engine/output/OutputItem.h"
+#include "OutputItem.h"
 
 JsonSink::JsonSink(std::ostream& out) : out_(out), stream_(out), writer_(stream_) {
   writer_.StartObject();

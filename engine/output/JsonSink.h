@@ -2,8 +2,8 @@
 #include <memory>
 #include <ostream>
 
-#include "engine/output/JsonWriter.h"
-#include "engine/output/OutputSink.h"
+#include "JsonWriter.h"
+#include "OutputSink.h"
 
 // Writes the output document as JSON, item by item: {"items": [...]}.
 class JsonSink : public OutputSink {

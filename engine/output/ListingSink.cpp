@@ -1,6 +1,6 @@
 #include "engine/output/ListingSink.h"
 
-#include "engine/output/OutputItem.h"
+#include "OutputItem.h"
 
 void ListingSink::BeginProcedure(const std::string& title) { out_ << "\n=== " << title << " ===\n"; }
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <ostream>
 
-#include "engine/output/OutputSink.h"
+#include "OutputSink.h"
 
 // Writes the readable text listing.
 class ListingSink : public OutputSink {

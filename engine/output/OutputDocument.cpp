@@ -1,8 +1,7 @@
 #include "engine/output/OutputDocument.h"
 
 #include "engine/output/BasicItems.h"
-#include "engine/output/OutputSink.h"
-#include "engine/session/EngineSession.h"
+#include "OutputSink.h"
 
 OutputDocument::OutputDocument() = default;
 
@@ -63,7 +62,14 @@ void OutputDocument::Finish() {
   for (auto& sink : sinks_) sink->Finish();
 }
 
-OutputDocument* CurrentOutput() {
-  EngineSession* session = EngineSession::Current();
-  return session ? &session->Output() : nullptr;
-}
+namespace {
+OutputDocument* g_current = nullptr;
+}  // namespace
+
+OutputDocument* CurrentOutput() { return g_current; }
+
+CurrentOutputScope::CurrentOutputScope(OutputDocument& output) : previous_(g_current) { g_current = &output; }
+
+CurrentOutputScope::~CurrentOutputScope() { g_current = previous_; }
+
+ChartOutput* CurrentChartOutput() { return CurrentOutput(); }

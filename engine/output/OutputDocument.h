@@ -3,31 +3,30 @@
 #include <string>
 #include <vector>
 
+#include "ChartOutput.h"
+
 class OutputItem;
 class OutputSink;
 
 // Everything a run produces, handed on to the sinks as it comes (nothing is
 // held back, so a chart of millions of rows streams through).
-class OutputDocument {
+class OutputDocument : public ChartOutput {
  public:
   OutputDocument();
-  ~OutputDocument();
+  ~OutputDocument() override;
   OutputDocument(const OutputDocument&) = delete;
   OutputDocument& operator=(const OutputDocument&) = delete;
 
   void AddSink(std::unique_ptr<OutputSink> sink);
-  // True when a sink wants each chart's Vega-Lite JSON.
-  bool WantsChartSpecs() const;
+  bool WantsChartSpecs() const override;
 
   void BeginProcedure(const std::string& title);
   void EndProcedure();
-  void Add(const OutputItem& item);
-  // level 2 a warning, 3 an error; engineError is the engine's error number or 0.
-  void AddMessage(int level, const std::string& text, int engineError = 0);
+  void Add(const OutputItem& item) override;
+  void AddMessage(int level, const std::string& text, int engineError = 0) override;
   // An echoed command line; line is its number in the command file (0 when unknown).
   void AddLog(const std::string& text, int line = 0);
-  // Shown only when debugging is on.
-  void AddDebug(const std::string& text);
+  void AddDebug(const std::string& text) override;
   void SplitChange();
 
   void SetDebug(bool on) { debug_ = on; }
@@ -51,5 +50,19 @@ class OutputDocument {
   bool finished_ = false;
 };
 
-// The output of the engine session that is running; null outside a run.
+// The output of the engine session that is running; null outside a run. The
+// host's entry points that write output take no output of their own, so they
+// reach it here.
 OutputDocument* CurrentOutput();
+
+// Makes an output the current one while it lives (the engine session holds one).
+class CurrentOutputScope {
+ public:
+  explicit CurrentOutputScope(OutputDocument& output);
+  ~CurrentOutputScope();
+  CurrentOutputScope(const CurrentOutputScope&) = delete;
+  CurrentOutputScope& operator=(const CurrentOutputScope&) = delete;
+
+ private:
+  OutputDocument* previous_;
+};

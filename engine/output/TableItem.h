@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/output/OutputItem.h"
+#include "OutputItem.h"
 #include "engine/output/PivotTableModel.h"
 
 class TableItem : public OutputItem {

@@ -1,7 +1,7 @@
 #include "EngineServices.h"
 
-#include "EngineErrors.h"
 #include "EngineSession.h"
+#include "engine/output/EngineErrors.h"
 
 void BACKENDERROR(const std::int64_t* number, const std::int64_t* /*show*/, const std::int64_t* /*flags*/) {
   ReportEngineError(static_cast<int>(*number));

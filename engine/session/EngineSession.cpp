@@ -2,26 +2,32 @@
 
 #include <exception>
 
-#include "../data/DataCatalog.h"
-#include "../input/CommandInput.h"
-#include "../output/OutputDocument.h"
-#include "EngineErrors.h"
 #include "ModuleLoader.h"
 #include "VexaGoToCaller.h"
 #include "WorkAreaStore.h"
+#include "engine/data/DataCatalog.h"
+#include "engine/input/CommandInput.h"
+#include "engine/output/EngineErrors.h"
 
 namespace {
 EngineSession* g_current = nullptr;
 }  // namespace
 
 EngineSession::EngineSession(EngineOptions options, OutputDocument& output)
-    : options_(std::move(options)), output_(output), outputs_(options_.outputPaths), previous_(g_current) {
+    : options_(std::move(options)),
+      output_(output),
+      outputInUse_(output),
+      previousInput_(CurrentCommandInput()),
+      outputs_(options_.outputPaths),
+      previous_(g_current) {
   g_current = this;
+  BindCommandInput(nullptr);
   WorkAreaStore::SetInvokingModule(options_.invokedBy);
   output_.SetDebug(options_.debug);
 }
 
 EngineSession::~EngineSession() {
+  BindCommandInput(previousInput_);
   g_current = previous_;
   WorkAreaStore::SetInvokingModule("");
 }
@@ -47,13 +53,19 @@ bool EngineSession::IsOutputOfTheRun(const std::string& path) {
   return true;
 }
 
-void EngineSession::Run(CommandInput& input) {
-  input_ = &input;
-  while (input.NextCommand()) Dispatch(input.CommandName());
-  input_ = nullptr;
+void EngineSession::BindInput(CommandInput* input) {
+  if (input) input->EchoInto(&output_);
+  BindCommandInput(input);
 }
 
-void EngineSession::Dispatch(const std::string& name) {
+void EngineSession::Run(CommandInput& input) {
+  BindInput(&input);
+  while (input.NextCommand()) Dispatch(input);
+  BindInput(nullptr);
+}
+
+void EngineSession::Dispatch(CommandInput& input) {
+  const std::string& name = input.CommandName();
   ModuleLoader::Entry entry = nullptr;
   if (!Module().Loaded()) {
     ReportEngineError(kErrModuleNotLoaded, {Module().LoadError()});
@@ -71,5 +83,5 @@ void EngineSession::Dispatch(const std::string& name) {
   } catch (const std::exception& e) {
     ReportEngineError(kErrModuleFault, {name, e.what()});
   }
-  input_->FinishCommand();
+  input.FinishCommand();
 }

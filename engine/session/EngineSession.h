@@ -5,11 +5,11 @@
 
 #include "EngineOptions.h"
 #include "engine/files/OutputTargets.h"
+#include "engine/output/OutputDocument.h"
 
 class CommandInput;
 class DataCatalog;
 class ModuleLoader;
-class OutputDocument;
 
 // The engine's state while it runs one command file.
 class EngineSession {
@@ -27,11 +27,9 @@ class EngineSession {
 
   const EngineOptions& Options() const { return options_; }
   OutputDocument& Output() { return output_; }
-  // The command input being run; null outside Run.
-  CommandInput* Input() { return input_; }
-  // Makes input the command input without running it (for tests that drive
-  // module code directly).
-  void BindInput(CommandInput* input) { input_ = input; }
+  // Makes input the command input, echoed into the session's output, without
+  // running it (for tests that drive module code directly); null unbinds it.
+  void BindInput(CommandInput* input);
   // Folder that relative file names are taken from.
   const std::string& BaseFolder() const { return baseFolder_; }
   void SetBaseFolder(std::string folder) { baseFolder_ = std::move(folder); }
@@ -47,12 +45,13 @@ class EngineSession {
   bool NamedWithoutWorkingData() const { return namedWithoutData_; }
 
  private:
-  void Dispatch(const std::string& name);
+  void Dispatch(CommandInput& input);
   ModuleLoader& Module();
 
   EngineOptions options_;
   OutputDocument& output_;
-  CommandInput* input_ = nullptr;
+  CurrentOutputScope outputInUse_;
+  CommandInput* previousInput_;
   std::string baseFolder_ = ".";
   std::unique_ptr<ModuleLoader> module_;
   std::unique_ptr<DataCatalog> data_;

@@ -77,6 +77,14 @@ class XDocument {
   // the second and every further split group of one chart; thumbnail sends
   // the table's sizes without its values. False when nothing was sent.
   virtual bool SendChart(bool show, bool later, bool thumbnail);
+  // SendChart with its options named at the call: Send({.later = true}).
+  struct SendOptions {
+    bool show = true;
+    bool later = false;
+    bool thumbnail = false;
+  };
+  bool Send(SendOptions options) { return SendChart(options.show, options.later, options.thumbnail); }
+  bool Send() { return Send(SendOptions{}); }
   // The document as SendChart writes it (JSON text); both give the same.
   std::string getChartXML() const;
   std::string AsUTF8() const;

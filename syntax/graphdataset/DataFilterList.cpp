@@ -4,12 +4,11 @@
 #include <array>
 #include <memory>
 
+#include "bind/DataSetBinding.h"
 #include "data/DataFilter.h"
 #include "host/engine/OperatorCodes.h"
 #include "host/engine/ParserMessage.h"
-#include "host/engine/ProcedureDataSource.h"
 #include "host/engine/TokenInfoObj.h"
-#include "host/engine/VEXA_Variable.h"
 #include "report/SyntaxMessages.h"
 #include "syntax/GGraphCommandParser.h"
 #include "syntax/graphdataset/GraphDataSetReader.h"
@@ -19,22 +18,6 @@ namespace {
 bool ReportInvalidValue(const SubcommandTokens& tokens, const std::string& value) {
   ReportTemplate("The ^1 subcommand contains an invalid value (^2) for the DATAFILTER keyword.", {tokens.Name(), value},
                  kLevelError);
-  return false;
-}
-
-// Only categorical variables filter: a scale variable of the working data is refused.
-bool RefuseScaleVariable(const VEXA_DataSource* workingData, const std::string& name) {
-  int columns = workingData ? workingData->ColumnCount() : 0;
-  for (int column = 0; column < columns; ++column) {
-    const VEXA_Variable* variable = workingData->GetVariable(column);
-    if (!variable || name != variable->GetName()) continue;
-    if (variable->GetMeasurementLevel() != kLevelScale) return false;
-    ReportTemplate(
-        "Variable ^1 specified for keyword DATAFILTER of subcommand GRAPHDATASET must be categorical (nominal or "
-        "ordinal).",
-        {name}, kLevelError);
-    return true;
-  }
   return false;
 }
 
@@ -52,7 +35,7 @@ bool ReadValues(GraphDataSetReader& reader, DataFilter& filter) {
     filter.AddValue(token->getString());
     if (SubcommandTokens::IsWord(token, "ALL")) filter.allValues = true;
   }
-  return !RefuseScaleVariable(reader.parser.DataSource(), filter.name);
+  return !reader.parser.Binding().RefusesFilterVariable(filter.name);
 }
 
 struct UnlabeledChoice {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "bind/DataSetBinding.h"
 #include "command/GGraphSettings.h"
 #include "host/engine/OperatorCodes.h"
 #include "host/engine/ParserMessage.h"
@@ -164,7 +165,7 @@ bool Complete(GraphDataSetReader& reader, const Seen& seen) {
         "An aggregation function must be used when specifying TRANSFORM=VARSTOCASES in the ^1 graph data set.",
         {dataSet.GetDataSetHandle()}, kLevelError);
   }
-  if (!dataSet.ResolveVariables()) return false;
+  if (!reader.parser.Binding().Bind(dataSet)) return false;
   if (reader.parser.Grammar().alwaysReportMissing) dataSet.SetReportMissing(1);
   return true;
 }

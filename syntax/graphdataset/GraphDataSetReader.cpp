@@ -1,5 +1,6 @@
 #include "syntax/graphdataset/GraphDataSetReader.h"
 
+#include "bind/DataSetBinding.h"
 #include "host/engine/OperatorCodes.h"
 #include "host/engine/TokenInfoObj.h"
 #include "report/SyntaxMessages.h"
@@ -8,7 +9,7 @@
 GraphDataSetReader::GraphDataSetReader(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken)
     : parser(parser),
       tokens(subcommand, firstToken),
-      dataSet(std::make_unique<GGraphDataSet>(parser.DataSource(), parser.Dictionary())) {}
+      dataSet(parser.Binding().NewDataSet()) {}
 
 bool KeywordFollows(const SubcommandTokens& tokens) {
   const TokenInfoObj* word = tokens.Peek();

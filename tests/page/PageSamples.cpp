@@ -11,7 +11,7 @@
 
 #include "engine/output/HtmlSink.h"
 #include "engine/output/OutputDocument.h"
-#include "engine/output/OutputItem.h"
+#include "host/engine/OutputItem.h"
 
 namespace {
 

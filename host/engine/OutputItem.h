@@ -1,7 +1,7 @@
 #pragma once
 #include <ostream>
 
-#include "engine/output/JsonWriter.h"
+#include "JsonWriter.h"
 
 // One item of the output document: a message, an echoed line, a table, a chart.
 class OutputItem {

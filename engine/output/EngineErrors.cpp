@@ -1,11 +1,10 @@
-#include "EngineErrors.h"
+#include "engine/output/EngineErrors.h"
 
 #include <array>
 #include <utility>
 
-#include "../output/OutputDocument.h"
-#include "EngineSession.h"
 #include "OmComposite.h"
+#include "engine/output/OutputDocument.h"
 
 namespace {
 
@@ -42,7 +41,5 @@ std::string EngineErrorText(int number, const std::vector<std::string>& args) {
 }
 
 void ReportEngineError(int number, const std::vector<std::string>& args) {
-  EngineSession* session = EngineSession::Current();
-  if (!session) return;
-  session->Output().AddMessage(3, EngineErrorText(number, args), number);
+  if (OutputDocument* output = CurrentOutput()) output->AddMessage(3, EngineErrorText(number, args), number);
 }
