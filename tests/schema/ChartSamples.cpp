@@ -61,9 +61,9 @@ ELEMENT: interval(position(summary.mean(jobcat*salary))))",
   salary->setStatistic(2, 0, 0, 0, false);
   salary->SetNumberFormat(2, true, "$", "");
   chart.getGraph()->createCaseNumberVariable("staff")->setCreator(1);
-  chart.SendChart(true, false, false);
+  chart.Send();
   chart.getGraph()->setSubTitle("Gender: 2");
-  chart.SendChart(true, true, true);
+  chart.Send({.later = true, .thumbnail = true});
 }
 
 void SendTemplateChart() {
@@ -78,7 +78,7 @@ void SendTemplateChart() {
   XDocument chart(document);
   chart.setStyleSheet("Default", style);
   chart.setEditor(2);
-  chart.SendChart(true, false, false);
+  chart.Send();
 }
 
 void SendOtherDocuments(VarDataProcessor& table) {
