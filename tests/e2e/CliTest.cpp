@@ -163,6 +163,18 @@ TEST(Cli, ListingShowsValueLabelsAndFormattedNumbers) {
   EXPECT_NE(counts.output.find("    1 D-penicillamine | 111\n    2 Placebo | 118\n"), std::string::npos) << counts.output;
 }
 
+// `ggraph functions` lists the catalogue, and every help screen names the reference.
+TEST(Cli, FunctionsAreListedAndHelpNamesTheReference) {
+  CliResult functions = RunCli("functions");
+  EXPECT_EQ(functions.status, 0);
+  for (const char* start : {"\nCOUNT()  ", "\nPTILE(variable, percent)  ", "\nMEANSD(variable[, multiplier])  ",
+                            "\nCOUNTCI([percent])  ", "\nRESPONSES([DUP|NODUP])  "})
+    EXPECT_NE(functions.output.find(start), std::string::npos) << start << functions.output;
+  EXPECT_NE(functions.output.find("The percentage of valid values from low to high"), std::string::npos);
+  for (const char* help : {"--help", "run --help", "describe --help", "functions --help"})
+    EXPECT_NE(RunCli(help).output.find("docs/reference/functions.md"), std::string::npos) << help;
+}
+
 // Bad input through the command line: each row's exit status, the key words
 // of its message, and the earlier output that must survive. In arguments and
 // kept files "@" stands for the test's folder.
