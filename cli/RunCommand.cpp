@@ -121,6 +121,7 @@ int RunCommandFile(RunArguments& arguments) {
   std::unique_ptr<ChartPictureSink> pictures;
   if (!arguments.svgFolder.empty() || !arguments.pngFolder.empty()) {
     pictures = std::make_unique<ChartPictureSink>(arguments.svgFolder, arguments.pngFolder);
+    pictures->ListFilesIn(&std::cout);
     streams.more.push_back(pictures.get());
   }
   RunResult result = RunCommandStream(*commands, baseFolder, arguments.options, streams);

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "cli/DescribeCommand.h"
+#include "cli/FunctionsCommand.h"
 #include "cli/InterruptCleanup.h"
 #include "cli/RunCommand.h"
 
@@ -20,6 +21,11 @@ std::string CommandNames(const CLI::App& app) {
   return names + " (ggraph --help tells more)";
 }
 
+// Every help screen ends with where the whole reference is.
+constexpr const char* kReferenceFooter =
+    "The reference: docs/reference/ggraph.md (GGRAPH and VGRAPH), docs/reference/functions.md (summary functions), "
+    "docs/reference/gpl.md (the GPL that is drawn), docs/cli.md (this program).";
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -27,6 +33,7 @@ int main(int argc, char** argv) {
   CLI::App app{"ggraph: runs GGRAPH and VGRAPH command files against a data file"};
   app.set_version_flag("--version", std::string("ggraph 0.1.0"));
   app.require_subcommand(1);
+  app.footer(kReferenceFooter);
 
   RunArguments run;
   CLI::App* runCommand = app.add_subcommand("run", "Run a command file ('-' reads standard input)");
@@ -48,6 +55,9 @@ int main(int argc, char** argv) {
       ->required();
   describeCommand->add_flag("--json", describe.json, "Write the dictionary as JSON");
 
+  CLI::App* functionsCommand = app.add_subcommand("functions", "List the summary functions of GRAPHDATASET VARIABLES");
+  for (CLI::App* command : {runCommand, describeCommand, functionsCommand}) command->footer(kReferenceFooter);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -61,5 +71,6 @@ int main(int argc, char** argv) {
   }
   if (runCommand->parsed()) return RunCommandFile(run);
   if (describeCommand->parsed()) return DescribeDataFile(describe);
+  if (functionsCommand->parsed()) return ListSummaryFunctions();
   return kExitUsage;
 }

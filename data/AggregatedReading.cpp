@@ -66,17 +66,26 @@ std::uint32_t GGraphDataSet::PopulateAggregatedData(VEXA_InputCaseIterator* case
       skipping = !CheckSplitGroup(cases);
     }
     if (skipping) continue;
+    ChartCaseCounts& counts = rep.splitGroups.back().cases;
+    counts.missingCounted = false;
+    ++counts.read;
     bool passes = true;
     for (const auto& filter : rep.filters)
       if (!TestFilter(*filter, cases, source)) {
         passes = false;
         break;
       }
-    if (!passes) continue;
+    if (!passes) {
+      ++counts.filtered;
+      continue;
+    }
     rep.aggregationTable->AddNewCase();
     ++rep.rowCount;
   }
-  if (stoppedAtLimit) ReportCaseLimit(limit, rep.sourceName);
+  if (stoppedAtLimit) {
+    rep.splitGroups.back().cases.caseLimit = limit;
+    ReportCaseLimit(limit, rep.sourceName);
+  }
   if (skipping)
     rep.DiscardNewestGroup();
   else

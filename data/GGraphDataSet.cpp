@@ -91,6 +91,11 @@ const std::vector<std::string>& GGraphDataSet::getSplitCategories() const {
   return group ? group->splitCategories : kNoTexts;
 }
 
+ChartCaseCounts GGraphDataSet::getCaseCounts() const {
+  const SplitGroup* group = rep_->CurrentGroup();
+  return group ? group->cases : ChartCaseCounts{};
+}
+
 void GGraphDataSet::ResetDataCursor() { rep_->dataCursor = -1; }
 
 void GGraphDataSet::SetMissingMode(int mode) { rep_->listwise = mode == 0; }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "host/chart/ChartCaseCounts.h"
 #include "host/chart/ChartString.h"
 
 class FacSTDictionary;
@@ -73,6 +74,8 @@ class GGraphDataSet {
   const std::vector<std::string>& getSplitNames() const;
   const std::vector<std::string>& getSplitLabels() const;
   const std::vector<std::string>& getSplitCategories() const;
+  // What the reading did with the cases of that group.
+  ChartCaseCounts getCaseCounts() const;
   // The next getData starts again at the first split group.
   void ResetDataCursor();
 

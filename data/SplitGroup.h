@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "host/chart/ChartCaseCounts.h"
 #include "host/chart/VarDataProcessor.h"
 
 // One split group's chart data table and the texts that describe the group:
@@ -13,4 +14,5 @@ struct SplitGroup {
   std::vector<std::string> splitLabels;
   // The group's value of each split variable, as text.
   std::vector<std::string> splitCategories;
+  ChartCaseCounts cases;
 };

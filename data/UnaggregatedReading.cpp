@@ -53,13 +53,19 @@ std::uint32_t GGraphDataSet::populateUnAggregatedData(RelabelString& relabel) {
       newGroup = true;
       continue;
     }
+    ChartCaseCounts& counts = rep.splitGroups.back().cases;
+    ++counts.read;
     bool kept = writer.WriteRow(*cases, rep.rowCount);
+    if (!kept) ++counts.missing;
     for (const auto& filter : rep.filters) {
       if (TestFilter(*filter, cases.get(), source)) {
         ++passedTests;
         continue;
       }
-      if (kept) writer.RemoveRow(rep.rowCount);
+      if (kept) {
+        writer.RemoveRow(rep.rowCount);
+        ++counts.filtered;
+      }
       kept = false;
       break;
     }
@@ -68,7 +74,10 @@ std::uint32_t GGraphDataSet::populateUnAggregatedData(RelabelString& relabel) {
     ++rep.rowCount;
     ++keptRows;
   }
-  if (stoppedAtLimit) ReportCaseLimit(limit, rep.sourceName);
+  if (stoppedAtLimit) {
+    if (!rep.splitGroups.empty()) rep.splitGroups.back().cases.caseLimit = limit;
+    ReportCaseLimit(limit, rep.sourceName);
+  }
   ReportFilterResults(passedTests == 0 && rep.rowCount == 0);
   return keptRows;
 }

@@ -64,6 +64,7 @@ void SendSplitCharts(XDocument& document, const GraphSpec& spec, GGraphDataSet& 
   bool later = false;
   while (VarDataProcessor* table = dataSet.getData()) {
     document.SetChartData(table);
+    document.SetCaseCounts(dataSet.getCaseCounts());
     SetDataHandle(document, *table, dataSet);
     document.SetDescription(SplitDescription(spec, noted, dataSet));
     if (subtitled) graph->setSubTitle(SplitSubtitle(dataSet));
@@ -76,13 +77,16 @@ void SendSplitCharts(XDocument& document, const GraphSpec& spec, GGraphDataSet& 
 // stay as they were read for the charts that follow.
 void SendMergedChart(XDocument& document, const std::vector<GGraphDataSet*>& dataSets) {
   std::vector<VarDataProcessor*> tables;
+  ChartCaseCounts counts;
   for (GGraphDataSet* dataSet : dataSets) {
     dataSet->ResetDataCursor();
     VarDataProcessor* table = dataSet->getData();
     if (!table) continue;
     SetDataHandle(document, *table, *dataSet);
+    counts += dataSet->getCaseCounts();
     tables.push_back(table);
   }
+  document.SetCaseCounts(counts);
   std::unique_ptr<VarDataProcessor> merged;
   VarDataProcessor* chartTable = tables.empty() ? nullptr : tables.front();
   if (tables.size() > 1) {

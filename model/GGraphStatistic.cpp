@@ -103,14 +103,7 @@ void GGraphStatistic::SetParameter(int position, double value, const std::string
 }
 
 bool GGraphStatistic::ResolveVariableParameter(const VEXA_DataSource* dataSource) {
-  switch (rep_->entry.shape) {
-    case ParameterShape::kNone:
-    case ParameterShape::kDuplicates:
-    case ParameterShape::kCountInterval:
-      return true;
-    default:
-      break;
-  }
+  if (!TakesVariable()) return true;
   VariableResolver resolver;
   if (!resolver.resolveVariable(dataSource, rep_->variableName)) {
     ReportTemplate("The specified variable ^1 does not exist.", {rep_->variableName}, kLevelError);
@@ -138,8 +131,14 @@ bool GGraphStatistic::IsCount() const { return rep_->entry.code == kStatCount; }
 bool GGraphStatistic::IsInterval() const { return rep_->IsInterval(); }
 
 bool GGraphStatistic::TakesVariable() const {
-  int code = rep_->entry.code;
-  return code != kStatCount && code != kStatResponses && code != kStatPctResponses;
+  switch (rep_->entry.shape) {
+    case ParameterShape::kNone:
+    case ParameterShape::kDuplicates:
+    case ParameterShape::kCountInterval:
+      return false;
+    default:
+      return true;
+  }
 }
 
 bool GGraphStatistic::GetCountDuplicates() const { return rep_->countDuplicates; }
@@ -148,15 +147,7 @@ double GGraphStatistic::GetIntervalLevel() const { return rep_->intervalLevel; }
 bool GGraphStatistic::HasMissingBound() const { return rep_->missingBound; }
 
 int GGraphStatistic::GetIntervalStatistic() const {
-  if (!rep_->IsInterval()) return 0;
-  switch (rep_->entry.code) {
-    case kStatMedian:
-      return kStatMedianCI;
-    case kStatCount:
-      return kStatCount;
-    default:
-      return rep_->Kind() == kStandardDeviations ? kStatStdDev : kStatSeMean;
-  }
+  return rep_->IsInterval() ? rep_->entry.interval->boundStatistic : 0;
 }
 
 int GGraphStatistic::GetVariableIndex() const { return rep_->statistic->GetVarIndex(); }
@@ -168,8 +159,8 @@ bool GGraphStatistic::ComputeInterval(double value, const AggregationResult& res
   low = high = 0;
   if (!rep_->IsInterval()) return false;
   double level = rep_->intervalLevel;
-  switch (rep_->entry.code) {
-    case kStatCount: {
+  switch (rep_->entry.interval->bounds) {
+    case IntervalBounds::kJeffreys: {
       // Jeffreys interval of the count.
       double tail = (1 - level) / 2;
       double a = value + 0.5;
@@ -178,13 +169,13 @@ bool GGraphStatistic::ComputeInterval(double value, const AggregationResult& res
       high = count * CtaDistFun::IdfBet(1 - tail, a, b);
       break;
     }
-    case kStatMean: {
+    case IntervalBounds::kAroundMean: {
       double multiplier = rep_->Kind() == kConfidenceInterval ? CtaDistFun::IdfT(level / 2 + 0.5, count - 1) : level;
       low = value - multiplier * static_cast<double>(result);
       high = value + multiplier * static_cast<double>(result);
       break;
     }
-    case kStatMedian:
+    case IntervalBounds::kFromResult:
       low = result.GetValue1();
       high = result.GetValue2();
       break;

@@ -1,4 +1,5 @@
 #pragma once
+#include <span>
 #include <string>
 
 #include "model/GGraphStatistic.h"
@@ -27,10 +28,19 @@ enum class ResultRule {
   kSpread,    // as kSummary with one decimal more; a date spread for dates
 };
 
+// How an interval function's bounds follow from the cell's results.
+enum class IntervalBounds {
+  kJeffreys,    // a beta quantile of the count in the cell's total
+  kAroundMean,  // the mean plus and minus a multiple of the further statistic
+  kFromResult,  // the further statistic gives both bounds
+};
+
 // The bounds of an interval function and how they are labelled.
 struct IntervalSpec {
   IntervalKind kind;
   double defaultLevel;
+  int boundStatistic;  // the further statistic the bounds come from
+  IntervalBounds bounds;
   bool namesVariable;   // the variable appears in the bound labels
   bool levelInPercent;  // the level appears multiplied by 100
   const char* lowPattern;
@@ -55,6 +65,7 @@ struct ChartStatistic {
 struct StatisticEntry {
   const char* name;
   int code;
+  const char* meaning;   // one line of what the function computes
   int numericCount = 0;  // positional parameters, the variable included
   int keywordCount = 0;  // optional parameters
   ParameterShape shape;
@@ -66,6 +77,10 @@ struct StatisticEntry {
   ChartStatistic chart = {};               // kind kNoChartStatistic: none
 };
 
+// Every function of the catalogue, in search order.
+std::span<const StatisticEntry> StatisticCatalogue();
+// The parameters as a user writes them, such as "variable, percent".
+std::string StatisticParameters(const StatisticEntry& entry);
 // The entry of a function name (compared ignoring case); an unknown name
 // gives an entry with code 0.
 const StatisticEntry& FindStatisticEntry(const std::string& name);

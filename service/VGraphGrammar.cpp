@@ -40,8 +40,10 @@ CommandGrammar VGraphGrammar() {
   return CommandGrammar{
       .commandName = "VGraph",
       .table = {
-          {.name = "GRAPHDATASET", .number = 1, .maximum = kUnlimited, .handler = HandleGraphDataSet},
-          {.name = "GRAPHSPEC", .number = 2, .maximum = kUnlimited, .handler = HandleVGraphSpec},
+          {.name = "GRAPHDATASET", .number = 1, .maximum = kUnlimited, .handler = HandleGraphDataSet,
+           .keywords = GraphDataSetKeywords},
+          {.name = "GRAPHSPEC", .number = 2, .maximum = kUnlimited, .handler = HandleVGraphSpec,
+           .keywords = VGraphSpecKeywords},
           {.name = "BEGINGSRV", .number = 0, .maximum = kUnlimited},
       },
       .readsRfmMode = false,

@@ -11,9 +11,10 @@ class GraphSpec;
 struct SubCommandEntry {
   std::string name;
   std::uint32_t number = 0;
-  std::uint32_t maximum = 0;            // all ones: unlimited
-  SubcommandHandler handler = nullptr;  // null: accepted and ignored
-  bool rfmOnly = false;                 // dispatched only in RFM mode
+  std::uint32_t maximum = 0;              // all ones: unlimited
+  SubcommandHandler handler = nullptr;    // null: accepted and ignored
+  bool rfmOnly = false;                   // dispatched only in RFM mode
+  SubcommandKeywords keywords = nullptr;  // null: no keywords (a block marker)
 };
 
 inline constexpr std::uint32_t kUnlimited = 0xffffffffu;

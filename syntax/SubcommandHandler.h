@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+#include <vector>
 
 class GGraphCommandParser;
 class SubComObj;
@@ -17,3 +19,15 @@ bool HandleColorCycle(GGraphCommandParser& parser, const SubComObj& subcommand, 
 bool HandleFrame(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
 bool HandleGridlines(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
 bool HandleVGraphSpec(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken);
+
+// The keywords each handler reads, from its own table (for the reference).
+using SubcommandKeywords = std::vector<std::string> (*)();
+std::vector<std::string> GraphDataSetKeywords();
+std::vector<std::string> GraphSpecKeywords();
+std::vector<std::string> FitLineKeywords();
+std::vector<std::string> StyleKeywords();
+std::vector<std::string> DescriptionKeywords();
+std::vector<std::string> ColorCycleKeywords();
+std::vector<std::string> FrameKeywords();
+std::vector<std::string> GridlinesKeywords();
+std::vector<std::string> VGraphSpecKeywords();

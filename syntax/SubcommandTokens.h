@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 class SubComObj;
 class TokenInfoObj;
@@ -33,6 +34,13 @@ class SubcommandTokens {
       ++index;
     }
     return -1;
+  }
+  // The keywords of a table, for the reference.
+  template <typename Table>
+  static std::vector<std::string> KeywordNames(const Table& table) {
+    std::vector<std::string> names;
+    for (const auto& entry : table) names.emplace_back(entry.keyword);
+    return names;
   }
 
   // Consumes the equal sign that must follow keyword; reports and returns false

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "ChartCaseCounts.h"
 #include "XDocument.h"
 #include "XGraph.h"
 
@@ -45,6 +46,7 @@ struct DocumentState {
   std::string parseError;
   std::unique_ptr<XGraph> graph;
   VarDataProcessor* data = nullptr;
+  std::optional<ChartCaseCounts> caseCounts;  // none: the chart reads no cases
   std::vector<std::pair<std::string, std::string>> dataHandles;  // source, data set
   std::optional<NamedContent> styleSheet;
   std::optional<NamedContent> dataMap;

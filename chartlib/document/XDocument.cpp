@@ -46,6 +46,8 @@ XGraph* XDocument::getExternalGraph() { return state_->graph.get(); }
 
 void XDocument::SetChartData(VarDataProcessor* table) { state_->data = table; }
 
+void XDocument::SetCaseCounts(const ChartCaseCounts& counts) { state_->caseCounts = counts; }
+
 void XDocument::SetDataHandle(const ChartString& source, const ChartString& handle) {
   std::string name = source.toUTF8();
   for (auto& [known, dataSet] : state_->dataHandles) {

@@ -1,6 +1,7 @@
 #include "VarDataProcessor.h"
 #include "XGraph.h"
 #include "chartlib/document/DocumentState.h"
+#include "chartlib/output/ChartSummaryLines.h"
 #include "chartlib/output/DataTableJson.h"
 #include "chartlib/output/DocumentWriters.h"
 #include "chartlib/output/JsonValues.h"
@@ -102,6 +103,7 @@ void WriteChartFields(JsonWriter& json, const DocumentState& state, SendOptions 
 void ListChart(std::ostream& out, const DocumentState& state, SendOptions send) {
   ListHeading(out, "Chart", state, send);
   if (state.graph->doesSubTitleExist()) out << "  Subtitle: " << state.graph->getSubTitle().toUTF8() << '\n';
+  ListChartSummary(out, state);
   if (state.data) WriteDataPreview(out, *state.data, kListedRows, state.graph.get());
   WriteVariableSummary(out, *state.graph);
 }

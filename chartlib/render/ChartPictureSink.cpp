@@ -38,13 +38,23 @@ void ChartPictureSink::Item(const OutputItem& item) {
   if (IsChart(state.kind)) {
     // An undrawn chart keeps its number, so that numbers follow the listing.
     std::string stem = NextStem(*document);
-    if (const std::string* vegaLite = document->VegaLite())
-      drawer_->Draw(*vegaLite, FileIn(svgFolder_, stem, ".svg"), FileIn(pngFolder_, stem, ".png"), stem);
+    if (const std::string* vegaLite = document->VegaLite()) {
+      std::filesystem::path svg = FileIn(svgFolder_, stem, ".svg");
+      std::filesystem::path png = FileIn(pngFolder_, stem, ".png");
+      drawer_->Draw(*vegaLite, svg, png, stem);
+      ListFiles({svg, png});
+    }
   } else if (state.kind == "image" && !state.image.format.empty()) {
     WriteAsIs(NextStem(*document), "." + state.image.format, state.image.bytes);
   } else if (state.kind == "jsonChart" && !state.jsonChart.chart.empty()) {
     WriteAsIs(NextStem(*document), ".json", state.jsonChart.chart);
   }
+}
+
+void ChartPictureSink::ListFiles(const std::vector<std::filesystem::path>& files) {
+  if (!listing_) return;
+  for (const std::filesystem::path& file : files)
+    if (!file.empty()) *listing_ << "  Picture: " << file.string() << '\n';
 }
 
 void ChartPictureSink::WriteAsIs(const std::string& stem, const std::string& extension, const std::string& bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ class ChartPictureSink : public OutputSink {
   void Item(const OutputItem& item) override;
   void Finish() override;
   bool WantsChartSpecs() const override { return true; }
+  // Each picture's file is named in this listing, after its chart's lines.
+  void ListFilesIn(std::ostream* listing) { listing_ = listing; }
 
   // After Finish: what could not be drawn or written, and the files written.
   const std::vector<std::string>& Problems() const { return problems_; }
@@ -31,6 +34,7 @@ class ChartPictureSink : public OutputSink {
 
  private:
   std::string NextStem(const DocumentItem& item);
+  void ListFiles(const std::vector<std::filesystem::path>& files);
   void WriteAsIs(const std::string& stem, const std::string& extension, const std::string& bytes);
 
   std::filesystem::path svgFolder_;
@@ -40,4 +44,5 @@ class ChartPictureSink : public OutputSink {
   int splitGroup_ = 1;
   int filesWritten_ = 0;
   std::vector<std::string> problems_;
+  std::ostream* listing_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ChartCaseCounts.h"
 #include "ChartString.h"
 
 class XGraph;
@@ -48,6 +49,8 @@ class XDocument {
   void SetChartData(VarDataProcessor* table);
   // The engine data set a source of the table was read from.
   void SetDataHandle(const ChartString& source, const ChartString& handle);
+  // What the reading did with the cases of the chart's data, for the listing.
+  void SetCaseCounts(const ChartCaseCounts& counts);
 
   void setStyleSheet(const std::string& name, const std::string& content);
   void setVIZMap(const std::string& name, const std::string& content);

@@ -172,6 +172,8 @@ bool Complete(GraphDataSetReader& reader, const Seen& seen) {
 
 }  // namespace
 
+std::vector<std::string> GraphDataSetKeywords() { return SubcommandTokens::KeywordNames(kDataSetKeywords); }
+
 bool HandleGraphDataSet(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken) {
   GraphDataSetReader reader(parser, subcommand, firstToken);
   if (reader.tokens.Empty()) return ReportIncomplete(reader.tokens.Name());

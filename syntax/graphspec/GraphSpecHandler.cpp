@@ -96,6 +96,8 @@ bool ReadKeyword(GraphSpecReader& reader, std::array<int, kGraphSpecKeywords.siz
 
 }  // namespace
 
+std::vector<std::string> GraphSpecKeywords() { return SubcommandTokens::KeywordNames(kGraphSpecKeywords); }
+
 bool HandleGraphSpec(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken) {
   GraphSpecReader reader(parser, subcommand, firstToken);
   if (reader.tokens.Empty()) return ReportIncomplete(reader.tokens.Name());

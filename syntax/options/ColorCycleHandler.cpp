@@ -103,6 +103,9 @@ class ColorCycleReader {
 
 }  // namespace
 
+// COLOR and the colour's number: COLOR1, COLOR2 and so on.
+std::vector<std::string> ColorCycleKeywords() { return {std::string(kColorPrefix) + "n"}; }
+
 bool HandleColorCycle(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken) {
   return ColorCycleReader(parser, subcommand, firstToken).Read();
 }

@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr const char* kTextKeyword = "TEXT";
+
 struct DescriptionValue {
   const char* word;
   int type;
@@ -21,13 +23,15 @@ constexpr std::array kDescriptionValues = {DescriptionValue{"BINCOUNT", 1}, Desc
 
 }  // namespace
 
+std::vector<std::string> DescriptionKeywords() { return {kTextKeyword}; }
+
 bool HandleDescription(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken) {
   SubcommandTokens tokens(subcommand, firstToken);
   if (tokens.Empty()) return ReportIncomplete(tokens.Name());
   const TokenInfoObj* keyword = tokens.Take();
-  if (!SubcommandTokens::IsWord(keyword, "TEXT"))
+  if (!SubcommandTokens::IsWord(keyword, kTextKeyword))
     return ReportUnknownToken(tokens.Name(), SubcommandTokens::Text(keyword));
-  if (!tokens.TakeEqualSign("TEXT")) return false;
+  if (!tokens.TakeEqualSign(kTextKeyword)) return false;
   const TokenInfoObj* value = tokens.TakeValue();
   if (!value) return false;
   int type = 0;

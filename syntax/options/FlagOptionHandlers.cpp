@@ -45,6 +45,9 @@ bool ReadFlagKeywords(GGraphSettings& settings, const SubComObj& subcommand, int
 
 }  // namespace
 
+std::vector<std::string> FitLineKeywords() { return SubcommandTokens::KeywordNames(kFitLineKeywords); }
+std::vector<std::string> StyleKeywords() { return SubcommandTokens::KeywordNames(kStyleKeywords); }
+
 bool HandleFitLine(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken) {
   return ReadFlagKeywords(parser.Settings(), subcommand, firstToken, kFitLineKeywords);
 }

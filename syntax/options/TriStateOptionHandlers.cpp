@@ -50,6 +50,9 @@ bool ReadTriStatePair(GGraphSettings& settings, const SubComObj& subcommand, int
 
 }  // namespace
 
+std::vector<std::string> FrameKeywords() { return SubcommandTokens::KeywordNames(kFrameKeywords); }
+std::vector<std::string> GridlinesKeywords() { return SubcommandTokens::KeywordNames(kGridlineKeywords); }
+
 bool HandleFrame(GGraphCommandParser& parser, const SubComObj& subcommand, int firstToken) {
   return ReadTriStatePair(parser.Settings(), subcommand, firstToken, kFrameKeywords);
 }

@@ -163,6 +163,48 @@ TEST(Cli, ListingShowsValueLabelsAndFormattedNumbers) {
   EXPECT_NE(counts.output.find("    1 D-penicillamine | 111\n    2 Placebo | 118\n"), std::string::npos) << counts.output;
 }
 
+// `ggraph functions` lists the catalogue, and every help screen names the reference.
+TEST(Cli, FunctionsAreListedAndHelpNamesTheReference) {
+  CliResult functions = RunCli("functions");
+  EXPECT_EQ(functions.status, 0);
+  for (const char* start : {"\nCOUNT()  ", "\nPTILE(variable, percent)  ", "\nMEANSD(variable[, multiplier])  ",
+                            "\nCOUNTCI([percent])  ", "\nRESPONSES([DUP|NODUP])  "})
+    EXPECT_NE(functions.output.find(start), std::string::npos) << start << functions.output;
+  EXPECT_NE(functions.output.find("The percentage of valid values from low to high"), std::string::npos);
+  for (const char* help : {"--help", "run --help", "describe --help", "functions --help"})
+    EXPECT_NE(RunCli(help).output.find("docs/reference/functions.md"), std::string::npos) << help;
+}
+
+// A chart's lines in the listing say its element types, the cases read and
+// those left out, and the picture it was drawn to.
+TEST(Cli, ChartLinesSayElementsCasesAndPicture) {
+  std::string examples = std::string(GGRAPH_SOURCE_DIR) + "/examples/";
+  std::string folder = ::testing::TempDir() + "summary-pictures";
+  CliResult split = RunCli("run " + examples + "gpl-file.sps --svg " + folder);
+  EXPECT_NE(split.output.find("Chart: Daily ozone ; Month = June (further split group)\n  Subtitle: Month: June\n"
+                              "  Elements: line\n"
+                              "  Cases: 30 cases read; removed 21 cases containing missing values\n"),
+            std::string::npos)
+      << split.output;
+  EXPECT_NE(split.output.find("  Picture: " + folder + "/01-daily-ozone-month-june-2.svg\n"), std::string::npos)
+      << split.output;
+  CliResult filtered = RunCli("run " + examples + "filtered.sps");
+  EXPECT_NE(filtered.output.find("  Elements: interval\n  Cases: 418 cases read; removed 113 cases by the data "
+                                 "filters; each summary leaves out the cases missing on its variables\n"),
+            std::string::npos)
+      << filtered.output;
+  EXPECT_EQ(filtered.output.find("  Picture: "), std::string::npos) << "no picture was asked for";
+  std::string limited = WriteTemp("limited.sps",
+                                  "GGRAPH /GRAPHDATASET NAME=\"d\" VARIABLES=bili albumin CASELIMIT=100\n"
+                                  "  /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nSOURCE: s = userSource(id(\"d\"))\n"
+                                  "DATA: bili = col(source(s), name(\"bili\"))\nDATA: albumin = col(source(s), "
+                                  "name(\"albumin\"))\nELEMENT: point(position(bili*albumin))\nEND GPL\n");
+  CliResult limit = RunCli("run " + limited + " --data " + examples + "data/pbc");
+  EXPECT_NE(limit.output.find("  Cases: 100 cases read; none removed; reading stopped at the case limit of 100\n"),
+            std::string::npos)
+      << limit.output;
+}
+
 // Bad input through the command line: each row's exit status, the key words
 // of its message, and the earlier output that must survive. In arguments and
 // kept files "@" stands for the test's folder.
