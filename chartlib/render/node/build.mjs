@@ -10,7 +10,11 @@ import { mkdirSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import * as esbuild from 'esbuild';
+
+const esbuild = await import('esbuild').catch(() => {
+  console.error('build.mjs: esbuild is not installed: run scripts/setup (npm ci)');
+  process.exit(1);
+});
 
 const entry = fileURLToPath(new URL('draw.mjs', import.meta.url));
 const out = resolve(process.argv[2] ?? 'drawing');
