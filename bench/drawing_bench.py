@@ -1,17 +1,17 @@
 #!/usr/bin/python3
 """What drawing costs: `ggraph run` with --png against the same run without pictures.
 
-  bench/drawing_bench.py GGRAPH [REPS]
+  bench/drawing_bench.py GGRAPH [ROUNDS]
 
-Runs every example of examples/ (the gallery) and a scatterplot of 100,000
-points, each REPS times (default 5) with and without --png, interleaved, and
-prints a table of the median wall times, the time drawing adds, the goal
-(0.5 s plus 50 ms a chart for the gallery's small charts; under 5 s for the
-scatterplot's drawing) and the peak memory of the largest process of the run
-(ggraph or the node renderer, whichever is larger).
+Runs every example of examples/ (the gallery; each command file a run of its
+own, with the data its first comment lines name) and a scatterplot of 100,000
+points, with and without --png, ROUNDS times (default 3) in interleaved rounds,
+and prints a table of the medians: wall seconds without and with pictures, what
+the drawing adds (wall and CPU seconds of all processes), the goal (0.5 s plus
+50 ms a chart, per run, for the gallery's small charts; under 5 s for the
+scatterplot) and the peak RSS of the node renderer (goal: under 1 GB).
 """
 import pathlib
-import re
 import resource
 import statistics
 import subprocess
@@ -22,6 +22,8 @@ import time
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 EXAMPLES = ROOT / "examples"
 POINTS = 100_000
+RENDERER_MEMORY_GOAL_MB = 1024
+SCATTER_NAME = "scatterplot, 100,000 points"
 
 SCATTER = """GGRAPH
   /GRAPHDATASET NAME="graphdataset" VARIABLES=x y
@@ -47,70 +49,95 @@ def make_scatter(folder):
             out.write("%.4f,%.4f\n" % (x, x * 0.5 + seed / 2**31 * 20))
     commands = folder / "scatter.sps"
     commands.write_text(SCATTER)
-    return [(str(commands), str(data))]
+    return [str(commands), "--data", str(data)]
 
 
-def gallery():
-    runs = []
-    for command in sorted(EXAMPLES.glob("*.sps")):
-        match = re.search(r"\* Data: examples/data/([\w-]+)", command.read_text(encoding="utf-8"))
-        runs.append((str(command), str(EXAMPLES / "data" / match.group(1))))
-    return runs
+def children_of(pid):
+    try:
+        return [int(child) for child in pathlib.Path("/proc/%d/task/%d/children" % (pid, pid)).read_text().split()]
+    except OSError:
+        return []
 
 
-def timed(ggraph, runs, png):
-    """Wall seconds of the runs one after the other, the peak RSS (MB) of any process of them, and the
-    CPU seconds of all their processes (which a busy machine inflates less than the wall time)."""
-    script = ("import resource, subprocess, sys, time\n"
-              "start = time.perf_counter()\n"
-              "for command, data, png in zip(*[iter(sys.argv[2:])] * 3):\n"
-              "    extra = ['--png', png] if png != '-' else []\n"
-              "    subprocess.run([sys.argv[1], 'run', command, '--data', data] + extra,\n"
-              "                   stdout=subprocess.DEVNULL, check=True)\n"
-              "usage = resource.getrusage(resource.RUSAGE_CHILDREN)\n"
-              "print(time.perf_counter() - start, usage.ru_maxrss, usage.ru_utime + usage.ru_stime)\n")
-    arguments = []
-    for command, data in runs:
-        arguments += [command, data, png or "-"]
-    out = subprocess.run([sys.executable, "-c", script, ggraph] + arguments, capture_output=True, text=True,
-                         check=True).stdout.split()
-    return float(out[0]), int(out[1]) / 1024, float(out[2])
+def peak_rss_mb(pid):
+    try:
+        for line in pathlib.Path("/proc/%d/status" % pid).read_text().splitlines():
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) / 1024
+    except OSError:
+        pass
+    return 0.0
 
 
-def charts_in(ggraph, runs, folder):
-    for command, data in runs:
-        subprocess.run([ggraph, "run", command, "--data", data, "--png", str(folder)], stdout=subprocess.DEVNULL,
-                       check=True)
-    count = len(list(folder.glob("*.png")))
-    return count
+def run(ggraph, command, pictures):
+    """Wall and CPU seconds of one run (ggraph and node), and the renderer's peak RSS (MB): the
+    largest peak seen of ggraph's child processes while it runs."""
+    before = resource.getrusage(resource.RUSAGE_CHILDREN)
+    start = time.perf_counter()
+    extra = ["--png", str(pictures)] if pictures else []
+    process = subprocess.Popen([ggraph, "run"] + command + extra, stdout=subprocess.DEVNULL)
+    renderer_mb = 0.0
+    while process.poll() is None:
+        for child in children_of(process.pid):
+            renderer_mb = max(renderer_mb, peak_rss_mb(child))
+        time.sleep(0.02)
+    seconds = time.perf_counter() - start
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    if process.returncode != 0:
+        sys.exit("ggraph %s failed (%d)" % (" ".join(command), process.returncode))
+    cpu = after.ru_utime + after.ru_stime - before.ru_utime - before.ru_stime
+    return seconds, cpu, renderer_mb
+
+
+def medians(result):
+    """Wall seconds without and with pictures, the CPU seconds drawing adds, the renderer's peak RSS."""
+    cpu_added = statistics.median(result["drawn_cpu"]) - statistics.median(result["plain_cpu"])
+    return [statistics.median(result["plain"]), statistics.median(result["drawn"]), cpu_added, max(result["rss"])]
+
+
+def print_row(name, charts, times, goal, memory_met=True):
+    plain, drawn, cpu_added, rss = times
+    met = drawn - plain < goal and memory_met
+    print("| %s | %d | %.3f | %.3f | %.3f | %.2f | %s | %.3f | %s |" % (
+        name, charts, plain, drawn, drawn - plain, goal, "yes" if met else "no", cpu_added,
+        "" if rss is None else "%.0f" % rss))
 
 
 def main():
     ggraph = sys.argv[1]
-    reps = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+    rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 3
     with tempfile.TemporaryDirectory() as work:
         work = pathlib.Path(work)
-        tasks = {"gallery (%d command files)" % len(gallery()): gallery(), "scatterplot, 100,000 points": make_scatter(work)}
-        print("| task | charts | without pictures s | with --png s | drawing adds s | goal s | CPU without s |"
-              " CPU with s | peak RSS MB |")
+        tasks = {command.stem: [str(command)] for command in sorted(EXAMPLES.glob("*.sps"))}
+        tasks[SCATTER_NAME] = make_scatter(work)
+        charts = {}
+        for name, command in tasks.items():
+            folder = work / ("count-" + str(len(charts)))
+            run(ggraph, command, folder)
+            charts[name] = len(list(folder.glob("*.png")))
+        results = {name: {"plain": [], "drawn": [], "plain_cpu": [], "drawn_cpu": [], "rss": []} for name in tasks}
+        for round_number in range(rounds):
+            for number, (name, command) in enumerate(tasks.items()):
+                seconds, cpu, _ = run(ggraph, command, None)
+                results[name]["plain"].append(seconds)
+                results[name]["plain_cpu"].append(cpu)
+                seconds, cpu, rss = run(ggraph, command, work / ("png-%d-%d" % (round_number, number)))
+                results[name]["drawn"].append(seconds)
+                results[name]["drawn_cpu"].append(cpu)
+                results[name]["rss"].append(rss)
+        print("| run | charts | without pictures s | with --png s | drawing adds s | goal s | met |"
+              " CPU adds s | renderer peak RSS MB |")
         print("|---|---|---|---|---|---|---|---|---|")
-        for name, runs in tasks.items():
-            charts = charts_in(ggraph, runs, work / ("count-" + str(abs(hash(name)))))
-            plain, drawn, memory, plain_cpu, drawn_cpu = [], [], [], [], []
-            for rep in range(reps):
-                seconds, _, cpu = timed(ggraph, runs, None)
-                plain.append(seconds)
-                plain_cpu.append(cpu)
-                seconds, rss, cpu = timed(ggraph, runs, str(work / ("png-%d" % rep)))
-                drawn.append(seconds)
-                drawn_cpu.append(cpu)
-                memory.append(rss)
-            # The gallery is several runs: each pays node's start once.
-            goal = "%.2f" % (0.5 * len(runs) + 0.05 * charts) if len(runs) > 1 else "5 (drawing)"
-            p, d = statistics.median(plain), statistics.median(drawn)
-            print("| %s | %d | %.3f | %.3f | %.3f | %s | %.3f | %.3f | %.0f |" % (
-                name, charts, p, d, d - p, goal, statistics.median(plain_cpu), statistics.median(drawn_cpu),
-                max(memory)))
+        gallery = [name for name in tasks if name != SCATTER_NAME]
+        for name in gallery:
+            print_row(name, charts[name], medians(results[name]), 0.5 + 0.05 * charts[name])
+        total = [sum(medians(results[name])[part] for name in gallery) for part in range(3)]
+        print_row("gallery, all %d runs" % len(gallery), sum(charts[name] for name in gallery), total + [None],
+                  sum(0.5 + 0.05 * charts[name] for name in gallery))
+        scatter = medians(results[SCATTER_NAME])
+        print_row(SCATTER_NAME, charts[SCATTER_NAME], scatter, 5.0,
+                  scatter[3] is not None and scatter[3] < RENDERER_MEMORY_GOAL_MB)
+        print("\nmedians of %d interleaved rounds" % rounds)
 
 
 if __name__ == "__main__":

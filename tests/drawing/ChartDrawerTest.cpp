@@ -46,6 +46,20 @@ TEST(ChartDrawer, EachAnswerGoesToItsOwnFilesAndAFailedChartIsReported) {
   EXPECT_TRUE(std::filesystem::exists(folder / "third.png"));
 }
 
+// The build's startup snapshot is what runs by default; the script itself
+// runs when it is set from outside, and must draw as well.
+TEST(ChartDrawer, TheScriptSetFromOutsideDrawsWithoutTheSnapshot) {
+  std::filesystem::path folder = Folder();
+  std::string script = (SourceDir() / "chartlib" / "render" / "node" / "draw.mjs").string();
+  setenv("GGRAPH_DRAWING_SCRIPT", script.c_str(), 1);
+  ChartDrawer drawer;
+  unsetenv("GGRAPH_DRAWING_SCRIPT");
+  drawer.Draw(Bars(5), folder / "bars.svg", folder / "bars.png", "bars");
+  EXPECT_TRUE(drawer.Finish().empty());
+  EXPECT_EQ(SvgPicture(ReadWholeFile(folder / "bars.svg")).Items("bar")[1].fields.at("v"), "5");
+  EXPECT_TRUE(std::filesystem::exists(folder / "bars.png"));
+}
+
 TEST(ChartDrawer, ANodeThatCannotStartIsReportedForEveryChart) {
   std::filesystem::path folder = Folder();
   setenv("GGRAPH_NODE", "/no/such/node", 1);

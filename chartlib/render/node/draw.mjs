@@ -4,53 +4,18 @@
 // {"id": n, "svg": text, "png": base64} or {"id": n, "error": text}.
 // The caller writes the files, so that every output file of a run goes
 // through one place.
-import { createInterface } from 'node:readline';
-import { existsSync, readdirSync } from 'node:fs';
-import { join } from 'node:path';
-import * as vega from 'vega';
-import * as vegaLite from 'vega-lite';
-import { Resvg } from '@resvg/resvg-js';
+//
+// Runs as it is, or (faster to start) from the startup snapshot that
+// build.mjs makes of it: then the packages are loaded and warmed up already.
+import v8 from 'node:v8';
+import { drawSvg, pngOptions, seedRandom } from './drawing.mjs';
 
-const kFont = 'DejaVu Sans';
-const kFontFolder = '/usr/share/fonts/truetype/dejavu';
-const kPngZoom = 2;
-
-// Loading the system's whole font list costs more than a small chart; the
-// DejaVu Sans files are enough when they are there.
-function fontOptions() {
-  if (!existsSync(kFontFolder)) return { loadSystemFonts: true, defaultFontFamily: kFont };
-  const files = readdirSync(kFontFolder)
-    .filter((name) => name.startsWith('DejaVuSans') && !name.startsWith('DejaVuSansMono'))
-    .map((name) => join(kFontFolder, name));
-  return { loadSystemFonts: files.length === 0, fontFiles: files, defaultFontFamily: kFont, sansSerifFamily: kFont };
-}
-
-const kResvgOptions = { font: fontOptions(), fitTo: { mode: 'zoom', value: kPngZoom }, background: 'white' };
-
-// Past this many rows nobody reads the marks one by one: their aria labels
-// would make the SVG several times larger and the drawing a fifth slower.
-const kMostRowsWithAria = 10000;
-
-// The SVG and the PNG use the same font, so that text measured for one fits
-// the other.
-function withFont(spec) {
-  const config = { font: kFont, ...(spec.config ?? {}) };
-  if ((spec.data?.values?.length ?? 0) > kMostRowsWithAria && config.aria === undefined) config.aria = false;
-  return { ...spec, config };
-}
-
-async function draw(job) {
-  const compiled = vegaLite.compile(withFont(job.spec)).spec;
-  const view = new vega.View(vega.parse(compiled), { renderer: 'none' });
-  try {
-    const svg = await view.toSVG();
-    const answer = { id: job.id };
-    if (job.svg) answer.svg = svg;
-    if (job.png) answer.png = new Resvg(svg, kResvgOptions).render().asPng().toString('base64');
-    return answer;
-  } finally {
-    view.finalize();
-  }
+// resvg is a native addon, which a snapshot cannot hold: it is loaded when
+// the drawing starts, from this folder's packages. So are the node modules
+// used only then, which a snapshot may not restore as they were.
+async function loadResvg() {
+  const { createRequire } = await import('node:module');
+  return createRequire(import.meta.url)('@resvg/resvg-js');
 }
 
 function answer(object) {
@@ -60,19 +25,67 @@ function answer(object) {
   });
 }
 
-// Vega warns on standard error through its logger; the run's listing is the
-// place for what matters, so only errors are kept.
-vega.setRandom(vega.randomLCG(1));
+// The SVG is made on the main thread before the next job is read; the PNG
+// is rendered off it (resvg's renderAsync), while the next chart's SVG is
+// made. Resolves once the SVG is made, to the promise of the answer.
+async function startJob(job, resvg) {
+  const svg = await drawSvg(job.spec);
+  const png = job.png ? resvg.renderAsync(svg, pngOptions(job.spec)) : null;
+  const finish = async () => {
+    const drawn = { id: job.id };
+    if (job.svg) drawn.svg = svg;
+    if (png) drawn.png = (await png).asPng().toString('base64');
+    return drawn;
+  };
+  return { answer: finish() };
+}
 
-const lines = createInterface({ input: process.stdin, crlfDelay: Infinity });
-for await (const line of lines) {
-  if (!line.trim()) continue;
-  let id = null;
-  try {
-    const job = JSON.parse(line);
-    id = job.id;
-    await answer(await draw(job));
-  } catch (error) {
-    await answer({ id, error: String(error?.message ?? error) });
+async function serve() {
+  seedRandom();
+  const resvg = await loadResvg();
+  const { createInterface } = await import('node:readline');
+  const lines = createInterface({ input: process.stdin, crlfDelay: Infinity });
+  let answered = Promise.resolve();
+  for await (const line of lines) {
+    if (!line.trim()) continue;
+    let id = null;
+    let drawn;
+    try {
+      const job = JSON.parse(line);
+      id = job.id;
+      drawn = (await startJob(job, resvg)).answer;
+    } catch (error) {
+      drawn = Promise.reject(error);
+    }
+    const answerOfJob = drawn.catch((error) => ({ id, error: String(error?.message ?? error) }));
+    answered = answered.then(() => answerOfJob).then(answer);
   }
+  await answered;
+}
+
+// A few small charts of the kinds drawn most, so that the snapshot holds the
+// code Vega and Vega-Lite run for every chart, compiled.
+async function warmUp() {
+  const values = [
+    { k: 'a', v: 1, w: 2 },
+    { k: 'b', v: 3, w: 1 },
+  ];
+  const x = { field: 'k', type: 'nominal', title: 'K' };
+  const y = { field: 'v', type: 'quantitative', title: 'V' };
+  await drawSvg({
+    data: { values },
+    title: { text: 'bars', subtitle: 'warm' },
+    layer: [
+      { mark: { type: 'bar', tooltip: true }, encoding: { x, y, color: { field: 'k', type: 'nominal' } } },
+      { mark: { type: 'point' }, encoding: { x: { field: 'w', type: 'quantitative' }, y } },
+      { mark: { type: 'line' }, encoding: { x, y: { field: 'w', type: 'quantitative' } } },
+    ],
+  });
+}
+
+if (v8.startupSnapshot?.isBuildingSnapshot()) {
+  warmUp();
+  v8.startupSnapshot.setDeserializeMainFunction(serve);
+} else {
+  serve();
 }
