@@ -17,12 +17,16 @@ class CaseCursor {
   void MoveToNext() { ++row_; }
   void MoveToEnd() { row_ = data_.caseCount; }
   // The cells of a column in a row; null for a column that does not exist.
+  // A column not read yet is read first.
   const OBS* CellAt(int column, long row) const;
   // True when the two rows hold the same values in every given column.
   bool SameValues(const std::vector<int>& columns, long rowA, long rowB) const;
 
  private:
+  void ReadColumn(int column) const;
+
   const CaseData& data_;
-  std::vector<int> cells_;  // cells per case of each column
+  mutable std::vector<int> cells_;   // cells per case of each column
+  mutable std::vector<char> ready_;  // per column: read
   std::int64_t row_ = -1;
 };

@@ -1,0 +1,82 @@
+#include "engine/data/CsvColumnReading.h"
+
+#include "engine/data/PlainCsvPlan.h"
+
+namespace {
+
+struct KindWord {
+  FieldKind kind;
+  const char* values;
+};
+constexpr KindWord kKindWords[] = {
+    {FieldKind::kNumber, "numbers"},
+    {FieldKind::kInteger, "whole numbers"},
+    {FieldKind::kDate, "dates (yyyy-mm-dd)"},
+    {FieldKind::kDateTime, "date-times (yyyy-mm-ddThh:mm:ss)"},
+    {FieldKind::kTime, "times (hh:mm:ss)"},
+};
+
+const char* ValuesOfKind(FieldKind kind) {
+  for (const KindWord& entry : kKindWords)
+    if (entry.kind == kind) return entry.values;
+  return "values";
+}
+
+// One warning per column whose cells were not all values of its kind.
+void WarnAboutBadCells(const DataPlan& plan, const CsvColumns& columns, DataProblems& problems) {
+  for (std::size_t c = 0; c < columns.stats.size(); ++c) {
+    const ColumnStats& stats = columns.stats[c];
+    if (stats.badCells == 0) continue;
+    problems.Warning(DataProblems::Where(plan.table.shownName, stats.firstBadLine, static_cast<long>(c) + 1),
+                     "the variable " + plan.variables[c].definition.name + " has " + std::to_string(stats.badCells) +
+                         " cell(s) that are not " + ValuesOfKind(plan.table.fields[c].kind) + ", the first '" +
+                         stats.firstBadText + "'; they are system-missing");
+  }
+}
+
+// A plain column that would be numeric but for some cells is read as text;
+// the user is told which cells made it so.
+void WarnAboutColumnsReadAsText(const DataPlan& plan, const std::vector<ColumnStats>& stats, DataProblems& problems) {
+  for (std::size_t c = 0; c < stats.size(); ++c) {
+    if (plan.table.fields[c].kind == FieldKind::kString || stats[c].badCells == 0) continue;
+    problems.Warning(DataProblems::Where(plan.table.shownName, stats[c].firstBadLine, static_cast<long>(c) + 1),
+                     "the variable " + plan.variables[c].definition.name + " is read as text: " +
+                         std::to_string(stats[c].badCells) + " value(s) are not numbers, the first '" +
+                         stats[c].firstBadText + "'");
+  }
+}
+
+// The columns DemoteColumnsWithText turned into string columns.
+std::vector<bool> DemotedColumns(const std::vector<FieldKind>& kindsBefore, const DataPlan& plan, bool* any) {
+  std::vector<bool> demoted(kindsBefore.size(), false);
+  for (std::size_t c = 0; c < kindsBefore.size(); ++c) {
+    demoted[c] = kindsBefore[c] != plan.table.fields[c].kind;
+    *any = *any || demoted[c];
+  }
+  return demoted;
+}
+
+}  // namespace
+
+bool ReadColumnsOfKinds(const FileReader& file, DataPlan* plan, const CsvRowMap& map, const std::vector<bool>& wanted,
+                        const CsvReadOptions& options, bool inferKinds, CsvColumns* out, DataProblems& problems) {
+  if (!ReadCsvColumns(file, plan->table, map, wanted, options, out, problems)) return false;
+  if (inferKinds) {
+    WarnAboutColumnsReadAsText(*plan, out->stats, problems);
+    std::vector<FieldKind> kindsBefore;
+    for (const CsvField& field : plan->table.fields) kindsBefore.push_back(field.kind);
+    DemoteColumnsWithText(out->stats, plan);
+    bool any = false;
+    std::vector<bool> demoted = DemotedColumns(kindsBefore, *plan, &any);
+    CsvColumns again;
+    if (any && !ReadCsvColumns(file, plan->table, map, demoted, options, &again, problems)) return false;
+    for (std::size_t c = 0; any && c < demoted.size(); ++c) {
+      if (!demoted[c]) continue;
+      out->columns[c] = std::move(again.columns[c]);
+      out->stats[c] = again.stats[c];
+      out->stringWidths[c] = again.stringWidths[c];
+    }
+  }
+  WarnAboutBadCells(*plan, *out, problems);
+  return true;
+}

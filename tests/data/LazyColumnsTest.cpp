@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "VEXA_InputCaseIterator.h"
+#include "engine/data/DataSourceView.h"
+#include "engine/data/LazyCsvColumns.h"
+#include "engine/data/TextCells.h"
+#include "tests/data/DataFiles.h"
+
+namespace {
+
+// Beyond the rows the kinds are guessed from, so that only a full read of a
+// column shows what it holds.
+constexpr int kRows = 1500;
+constexpr int kLateRow = 1400;
+
+// id: whole numbers; late: numbers until a text cell near the end; note:
+// short words with one long one near the end; bad: a declared number with
+// text cells (packages only); x: decimals, one empty.
+std::string Csv(bool withBad) {
+  std::string csv = withBad ? "id,late,note,bad,x\n" : "id,late,note,x\n";
+  for (int i = 1; i <= kRows; ++i) {
+    csv += std::to_string(i) + "," + (i == kLateRow ? "n/a" : std::to_string(i % 7)) + "," +
+           (i == kLateRow ? "a much longer note" : "ab") + ",";
+    if (withBad) csv += (i % 100 == 0 ? "oops" : "1") + std::string(",");
+    csv += (i == 3 ? "" : std::to_string(i) + ".125") + "\n";
+  }
+  return csv;
+}
+
+std::string CellText(const CaseData& data, int column, long row) {
+  const DataVariable* variable = data.dictionary.Variable(column);
+  if (!variable->IsString()) return std::to_string(data.Cell(column, row)->number);
+  return std::string(TrimmedCellText(data.Cell(column, row), variable->GetType()));
+}
+
+CsvReadOptions Lazy(std::vector<std::string> readFirst, std::size_t blockBytes = std::size_t{4} << 20) {
+  CsvReadOptions options;
+  options.blockBytes = blockBytes;
+  options.workers = 2;
+  options.lazy = true;
+  options.readFirst = std::move(readFirst);
+  return options;
+}
+
+// A column never asked for is not parsed: its cells are not held and its
+// faulty cells raise no warning; the dictionary still names and types it.
+TEST(LazyColumns, AColumnNeverReadIsNotParsedAndRaisesNoWarning) {
+  DataFiles files;
+  std::string path = WritePackage(files,
+                                  "{\"fields\": [{\"name\": \"id\", \"type\": \"integer\"}, {\"name\": \"late\", "
+                                  "\"type\": \"string\"}, {\"name\": \"note\", \"type\": \"string\"}, {\"name\": "
+                                  "\"bad\", \"type\": \"number\"}, {\"name\": \"x\", \"type\": \"number\"}]}",
+                                  Csv(true));
+  LoadedData lazy = LoadDataFile(path, path, Lazy({"x"}));
+  ASSERT_NE(lazy.data, nullptr) << ProblemTexts(lazy);
+  EXPECT_EQ(ProblemTexts(lazy), "");
+  EXPECT_EQ(lazy.data->caseCount, kRows);
+  EXPECT_TRUE(lazy.data->IsRead(4));
+  EXPECT_FALSE(lazy.data->IsRead(3));
+  EXPECT_EQ(lazy.data->columns[3].size(), 0u);
+  EXPECT_STREQ(lazy.data->dictionary.Variable(3)->GetName(), "bad");
+  EXPECT_FALSE(lazy.data->dictionary.Variable(3)->IsString());
+
+  std::string later;
+  lazy.data->lazy->SetReporter([&](const DataProblems& problems) {
+    for (const auto& problem : problems.All()) later += problem.text + "\n";
+  });
+  lazy.data->Need(3);
+  EXPECT_NE(later.find("the variable bad has 15 cell(s) that are not numbers"), std::string::npos) << later;
+  EXPECT_EQ(lazy.data->Cell(3, 99)->number, kSysMiss);
+  EXPECT_EQ(lazy.data->Cell(3, 98)->number, 1);
+}
+
+// A column that is read has exactly the kind, width and format a full load
+// gives it, whether it is read at load or on first use, and the same values.
+TEST(LazyColumns, AColumnReadGetsTheKindAndFormatOfAFullLoad) {
+  DataFiles files;
+  std::string path = files.Write("data.csv", Csv(false));
+  LoadedData full = LoadDataFile(path, path);
+  ASSERT_NE(full.data, nullptr) << ProblemTexts(full);
+  const DataDictionary& expected = full.data->dictionary;
+  ASSERT_TRUE(expected.Variable(1)->IsString()) << "the late text makes late a string column";
+  ASSERT_EQ(expected.Variable(2)->GetType(), 18);
+
+  for (std::size_t blockBytes : {std::size_t{97}, std::size_t{4} << 20}) {
+    LoadedData lazy = LoadDataFile(path, path, Lazy({"late", "x"}, blockBytes));
+    ASSERT_NE(lazy.data, nullptr) << ProblemTexts(lazy);
+    EXPECT_NE(ProblemTexts(lazy).find("the variable late is read as text"), std::string::npos) << ProblemTexts(lazy);
+    DataSourceView view(lazy.data, false);
+    for (int column = 0; column < expected.VariableCount(); ++column) {
+      const VEXA_Variable* variable = view.GetVariable(column);  // reads the column
+      EXPECT_EQ(variable->GetType(), expected.Variable(column)->GetType()) << column;
+      EXPECT_EQ(variable->GetFormat(), expected.Variable(column)->GetFormat()) << column;
+      EXPECT_EQ(variable->GetMeasurementLevel(), expected.Variable(column)->GetMeasurementLevel()) << column;
+      for (long row : {0L, 2L, static_cast<long>(kLateRow - 1), static_cast<long>(kRows - 1)})
+        EXPECT_EQ(CellText(*lazy.data, column, row), CellText(*full.data, column, row)) << column << " " << row;
+    }
+  }
+}
+
+// An iterator over lazy data reads a column when a case's cell is first
+// asked for, and gives the cells a full load gives.
+TEST(LazyColumns, AnIteratorReadsAColumnOnFirstUse) {
+  DataFiles files;
+  std::string path = files.Write("data.csv", Csv(false));
+  LoadedData full = LoadDataFile(path, path);
+  LoadedData lazy = LoadDataFile(path, path, Lazy({}));
+  ASSERT_NE(lazy.data, nullptr) << ProblemTexts(lazy);
+  DataSourceView view(lazy.data, false);
+  std::unique_ptr<VEXA_InputCaseIterator> cases(view.CreateCaseIterator(0));
+  long row = 0;
+  while (cases->NextCase()) {
+    ASSERT_EQ(cases->GetObsPointer(0)->number, full.data->Cell(0, row)->number);
+    ASSERT_EQ(cases->GetObsPointer(3)->number, full.data->Cell(3, row)->number);
+    ++row;
+  }
+  EXPECT_EQ(row, kRows);
+  EXPECT_FALSE(lazy.data->IsRead(1));
+}
+
+// A fault anywhere in the file makes it unusable when it is loaded, even in
+// a column that is not read.
+TEST(LazyColumns, AFaultInAColumnNotReadStillFailsTheLoad) {
+  DataFiles files;
+  std::string path = files.Write("data.csv", "a,b\n1,x\n2,\"open\n3,y\n");
+  LoadedData lazy = LoadDataFile(path, path, Lazy({"a"}));
+  EXPECT_EQ(lazy.data, nullptr);
+  EXPECT_NE(ProblemTexts(lazy).find("the quoted value is not closed"), std::string::npos) << ProblemTexts(lazy);
+}
+
+}  // namespace
