@@ -1,5 +1,7 @@
 #include "engine/data/CsvColumnReading.h"
 
+#include <algorithm>
+
 #include "engine/data/PlainCsvPlan.h"
 
 namespace {
@@ -56,11 +58,44 @@ std::vector<bool> DemotedColumns(const std::vector<FieldKind>& kindsBefore, cons
   return demoted;
 }
 
+// What the wanted columns show, read chunk by chunk: peak memory does not
+// grow with the file.
+bool ScanCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowMap& map, const std::vector<bool>& wanted,
+                    const CsvReadOptions& options, CsvColumns* out, DataProblems& problems) {
+  const std::size_t fields = table.fields.size();
+  out->rows = map.rows;
+  out->columns.clear();
+  out->columns.resize(fields);
+  out->stats.assign(fields, ColumnStats{});
+  out->stringWidths.assign(fields, 0);
+  out->read = wanted;
+  const std::size_t step = ChunkBlocks(options);
+  for (std::size_t first = 0; first < map.blocks.size(); first += step) {
+    CsvColumns chunk;
+    CsvRowMap range = BlockRange(map, first, std::min(first + step, map.blocks.size()));
+    if (!ReadCsvColumns(file, table, range, wanted, options, &chunk, problems)) return false;
+    for (std::size_t c = 0; c < fields; ++c) out->stats[c].Merge(chunk.stats[c]);
+  }
+  for (std::size_t c = 0; c < fields; ++c) {
+    const CsvField& field = table.fields[c];
+    if (field.kind == FieldKind::kString && wanted[c])
+      out->stringWidths[c] = field.declaredWidth > 0 ? field.declaredWidth : std::max(1, out->stats[c].maxLength);
+  }
+  return true;
+}
+
+bool ReadPass(const FileReader& file, const CsvTable& table, const CsvRowMap& map, const std::vector<bool>& wanted,
+              const CsvReadOptions& options, bool keepCells, CsvColumns* out, DataProblems& problems) {
+  return keepCells ? ReadCsvColumns(file, table, map, wanted, options, out, problems)
+                   : ScanCsvColumns(file, table, map, wanted, options, out, problems);
+}
+
 }  // namespace
 
 bool ReadColumnsOfKinds(const FileReader& file, DataPlan* plan, const CsvRowMap& map, const std::vector<bool>& wanted,
-                        const CsvReadOptions& options, bool inferKinds, CsvColumns* out, DataProblems& problems) {
-  if (!ReadCsvColumns(file, plan->table, map, wanted, options, out, problems)) return false;
+                        const CsvReadOptions& options, bool inferKinds, bool keepCells, CsvColumns* out,
+                        DataProblems& problems) {
+  if (!ReadPass(file, plan->table, map, wanted, options, keepCells, out, problems)) return false;
   if (inferKinds) {
     WarnAboutColumnsReadAsText(*plan, out->stats, problems);
     std::vector<FieldKind> kindsBefore;
@@ -69,7 +104,7 @@ bool ReadColumnsOfKinds(const FileReader& file, DataPlan* plan, const CsvRowMap&
     bool any = false;
     std::vector<bool> demoted = DemotedColumns(kindsBefore, *plan, &any);
     CsvColumns again;
-    if (any && !ReadCsvColumns(file, plan->table, map, demoted, options, &again, problems)) return false;
+    if (any && !ReadPass(file, plan->table, map, demoted, options, keepCells, &again, problems)) return false;
     for (std::size_t c = 0; any && c < demoted.size(); ++c) {
       if (!demoted[c]) continue;
       out->columns[c] = std::move(again.columns[c]);

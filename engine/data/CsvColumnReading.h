@@ -8,7 +8,9 @@
 // plain CSV file, whose kinds were guessed from its first rows) a numeric
 // column that holds other text becomes a string column in plan and is read
 // again as one. Cells that are not values of their column's kind are
-// reported as warnings. False, with the fault in problems, when the file
-// cannot be used.
+// reported as warnings. Without keepCells the file is read in chunks and
+// only what the cells showed is kept (out's columns stay empty). False,
+// with the fault in problems, when the file cannot be used.
 bool ReadColumnsOfKinds(const FileReader& file, DataPlan* plan, const CsvRowMap& map, const std::vector<bool>& wanted,
-                        const CsvReadOptions& options, bool inferKinds, CsvColumns* out, DataProblems& problems);
+                        const CsvReadOptions& options, bool inferKinds, bool keepCells, CsvColumns* out,
+                        DataProblems& problems);

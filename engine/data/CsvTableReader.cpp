@@ -42,6 +42,10 @@ int Workers(const CsvReadOptions& options) { return options.workers > 0 ? option
 
 }  // namespace
 
+std::size_t ChunkBlocks(const CsvReadOptions& options) {
+  return static_cast<std::size_t>(options.chunkBlocks > 0 ? options.chunkBlocks : 4 * Workers(options));
+}
+
 bool MapCsvTable(const FileReader& file, const CsvTable& table, const CsvHeader& header, const CsvReadOptions& options,
                  CsvRowMap* map, DataProblems& problems) {
   *map = MapCsvRows(file, header.dataStart, header.dataEnd, header.firstDataLine, table.dialect.quote,

@@ -16,7 +16,16 @@ struct CsvReadOptions {
   // the columns named here (and the weight and split variables).
   bool lazy = false;
   std::vector<std::string> readFirst;
+  // Lazy: columns are kept in memory while they take at most this much;
+  // beyond it a column is only checked when first used (for its exact kind
+  // and format), and each pass over the cases parses it again, in chunks.
+  std::size_t keepBytes = std::size_t{256} << 20;
+  // Blocks per chunk of such a pass; 0: four per worker.
+  int chunkBlocks = 0;
 };
+
+// The blocks a chunk of a pass over a file holds.
+std::size_t ChunkBlocks(const CsvReadOptions& options);
 
 // The cases of a CSV table, one column per field; a column not read is
 // empty.

@@ -60,7 +60,7 @@ DataCatalog::Opened DataCatalog::OpenWorkingData(const std::optional<std::vector
   options.lazy = readFirst.has_value();
   if (readFirst) options.readFirst = *readFirst;
   Opened opened = Open(working_, options);
-  if (loadedBefore && opened.data && readFirst) opened.data->Need(ColumnsNamed(*opened.data, *readFirst));
+  if (loadedBefore && opened.data && readFirst) opened.data->Know(ColumnsNamed(*opened.data, *readFirst));
   return opened;
 }
 

@@ -61,6 +61,18 @@ std::vector<bool> ColumnsReadAtLoad(const DataPlan& plan, const CsvReadOptions& 
   return wanted;
 }
 
+// The memory the marked columns take when kept: strings as wide as their
+// first rows suggest.
+std::size_t BytesToKeep(const DataPlan& plan, const std::vector<bool>& wanted, long rows) {
+  std::size_t cells = 0;
+  for (std::size_t c = 0; c < wanted.size(); ++c)
+    if (wanted[c])
+      cells += plan.table.fields[c].kind == FieldKind::kString
+                   ? static_cast<std::size_t>(ObsCellsForWidth(UnreadStringWidth(plan.table.fields[c])))
+                   : 1;
+  return cells * static_cast<std::size_t>(rows) * sizeof(OBS);
+}
+
 LoadedData Load(const std::string& path, const std::string& shownName, const CsvReadOptions& options) {
   LoadedData loaded;
   DataPlan plan;
@@ -83,13 +95,20 @@ LoadedData Load(const std::string& path, const std::string& shownName, const Csv
   CsvRowMap map;
   if (!MapCsvTable(*file, plan.table, header, options, &map, loaded.problems)) return loaded;
   std::vector<bool> wanted = ColumnsReadAtLoad(plan, options);
+  bool keep = !options.lazy || BytesToKeep(plan, wanted, map.rows) <= options.keepBytes;
   CsvColumns columns;
-  if (!ReadColumnsOfKinds(*file, &plan, map, wanted, options, !package, &columns, loaded.problems)) return loaded;
+  if (!ReadColumnsOfKinds(*file, &plan, map, wanted, options, !package, keep, &columns, loaded.problems)) return loaded;
   DataPlan unread = options.lazy ? plan : DataPlan{};
+  std::vector<LazyCsvColumns::State> states;
+  for (bool read : wanted)
+    states.push_back(!read ? LazyCsvColumns::kUnread : keep ? LazyCsvColumns::kKept : LazyCsvColumns::kKnown);
+  std::vector<int> stringWidths = columns.stringWidths;
   std::shared_ptr<CaseData> data = BuildCaseData(std::move(plan), std::move(columns));
-  if (options.lazy)
+  if (options.lazy) {
     data->lazy = std::make_shared<LazyCsvColumns>(std::move(file), std::move(unread), std::move(map), options, !package,
-                                                  std::move(wanted));
+                                                  std::move(states), std::move(stringWidths));
+    data->Need(data->dictionary.Splits());  // split groups compare a case with the next one
+  }
   data->file = shownName;
   loaded.data = std::move(data);
   return loaded;

@@ -10,7 +10,7 @@ int DataSourceView::FindVarIndex(const char* name, int start) const {
 }
 
 VEXA_Variable* DataSourceView::GetVariable(int column) const {
-  if (column >= 0 && column < ColumnCount()) data_->Need(column);
+  if (column >= 0 && column < ColumnCount()) data_->Know({column});
   return data_->dictionary.Variable(column);
 }
 

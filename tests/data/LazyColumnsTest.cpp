@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "VEXA_InputCaseIterator.h"
+#include "engine/data/CaseColumnAccess.h"
 #include "engine/data/DataSourceView.h"
 #include "engine/data/LazyCsvColumns.h"
 #include "engine/data/TextCells.h"
@@ -118,6 +120,44 @@ TEST(LazyColumns, AnIteratorReadsAColumnOnFirstUse) {
   }
   EXPECT_EQ(row, kRows);
   EXPECT_FALSE(lazy.data->IsRead(1));
+}
+
+// Columns too large to keep are checked when first used and parsed again,
+// chunk by chunk, by each pass over the cases: every pass, split-aware or
+// not, sees the cells of a full load across the chunk borders, and the
+// dictionary is that of a full load.
+TEST(StreamedColumns, APassSeesTheCellsOfAFullLoadAcrossChunks) {
+  DataFiles files;
+  std::string path = files.Write("data.csv", Csv(false));
+  LoadedData full = LoadDataFile(path, path);
+  CsvReadOptions options = Lazy({"id", "late", "note"}, 97);
+  options.keepBytes = 0;
+  options.chunkBlocks = 3;  // about 9 rows a chunk
+  LoadedData lazy = LoadDataFile(path, path, options);
+  ASSERT_NE(lazy.data, nullptr) << ProblemTexts(lazy);
+  EXPECT_NE(ProblemTexts(lazy).find("the variable late is read as text"), std::string::npos) << ProblemTexts(lazy);
+  for (bool splitAware : {false, true}) {
+    DataSourceView view(lazy.data, splitAware);
+    for (int column = 0; column < 4; ++column) {
+      EXPECT_EQ(view.GetVariable(column)->GetType(), full.data->dictionary.Variable(column)->GetType()) << column;
+      EXPECT_EQ(view.GetVariable(column)->GetFormat(), full.data->dictionary.Variable(column)->GetFormat()) << column;
+    }
+    std::unique_ptr<VEXA_InputCaseIterator> cases(view.CreateCaseIterator(0));
+    EXPECT_EQ(dynamic_cast<const CaseColumnAccess*>(cases.get())->CurrentRowAddress(), nullptr);
+    long row = 0;
+    while (cases->NextCase()) {
+      for (int column = 0; column < 4; ++column) {
+        const OBS* cell = cases->GetObsPointer(column);
+        ASSERT_NE(cell, nullptr) << column << " " << row;
+        const DataVariable* variable = full.data->dictionary.Variable(column);
+        std::size_t bytes = static_cast<std::size_t>(variable->Cells()) * sizeof(OBS);
+        ASSERT_EQ(std::memcmp(cell, full.data->Cell(column, row), bytes), 0) << column << " " << row;
+      }
+      ++row;
+    }
+    EXPECT_EQ(row, kRows);
+  }
+  EXPECT_FALSE(lazy.data->IsRead(0)) << "a streamed column is not kept";
 }
 
 // A fault anywhere in the file makes it unusable when it is loaded, even in
