@@ -60,8 +60,9 @@ std::vector<bool> DemotedColumns(const std::vector<FieldKind>& kindsBefore, cons
 
 // What the wanted columns show, read chunk by chunk: peak memory does not
 // grow with the file.
-bool ScanCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowMap& map, const std::vector<bool>& wanted,
-                    const CsvReadOptions& options, CsvColumns* out, DataProblems& problems) {
+bool ScanCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowMap& map,
+                    const std::vector<bool>& wanted, const CsvReadOptions& options, CsvColumns* out,
+                    DataProblems& problems) {
   const std::size_t fields = table.fields.size();
   out->rows = map.rows;
   out->columns.clear();

@@ -61,8 +61,9 @@ bool ReadCsvTable(const FileReader& file, const CsvTable& table, const CsvHeader
          ReadCsvColumns(file, table, map, std::vector<bool>(table.fields.size(), true), options, out, problems);
 }
 
-bool ReadCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowMap& map, const std::vector<bool>& wanted,
-                    const CsvReadOptions& options, CsvColumns* out, DataProblems& problems) {
+bool ReadCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowMap& map,
+                    const std::vector<bool>& wanted, const CsvReadOptions& options, CsvColumns* out,
+                    DataProblems& problems) {
   const int workers = Workers(options);
   const std::size_t fields = table.fields.size();
   out->rows = map.rows;

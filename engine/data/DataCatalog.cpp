@@ -22,6 +22,12 @@ std::vector<int> ColumnsNamed(const CaseData& data, const std::vector<std::strin
   return columns;
 }
 
+std::vector<int> AllColumns(const CaseData& data) {
+  std::vector<int> columns(static_cast<std::size_t>(data.dictionary.VariableCount()));
+  for (std::size_t c = 0; c < columns.size(); ++c) columns[c] = static_cast<int>(c);
+  return columns;
+}
+
 void ReportLaterPass(const DataProblems& problems) {
   Report(problems, DataProblems::kWarning);
   Report(problems, DataProblems::kError);
@@ -60,7 +66,8 @@ DataCatalog::Opened DataCatalog::OpenWorkingData(const std::optional<std::vector
   options.lazy = readFirst.has_value();
   if (readFirst) options.readFirst = *readFirst;
   Opened opened = Open(working_, options);
-  if (loadedBefore && opened.data && readFirst) opened.data->Know(ColumnsNamed(*opened.data, *readFirst));
+  if (loadedBefore && opened.data)
+    opened.data->Know(readFirst ? ColumnsNamed(*opened.data, *readFirst) : AllColumns(*opened.data));
   return opened;
 }
 

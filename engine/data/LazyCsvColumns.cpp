@@ -62,7 +62,8 @@ void LazyCsvColumns::Know(CaseData& data, const std::vector<int>& columns) {
   std::vector<bool> wanted = Marked(columns, kKnown);
   std::size_t bytes = KeptBytes(data.caseCount);
   for (std::size_t c = 0; c < wanted.size(); ++c)
-    if (wanted[c]) bytes += static_cast<std::size_t>(data.caseCount) * ExpectedCells(plan_.table.fields[c], 0) * sizeof(OBS);
+    if (wanted[c])
+      bytes += static_cast<std::size_t>(data.caseCount) * ExpectedCells(plan_.table.fields[c], 0) * sizeof(OBS);
   ReadColumns(data, wanted, bytes <= options_.keepBytes, true);
 }
 

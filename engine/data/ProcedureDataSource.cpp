@@ -8,6 +8,7 @@
 #include "WorkAreas.h"
 #include "engine/data/DataCatalog.h"
 #include "engine/data/DataSourceView.h"
+#include "engine/data/VariableNames.h"
 #include "engine/input/CommandInput.h"
 #include "engine/session/EngineSession.h"
 
@@ -27,8 +28,8 @@ bool IsNameCharacter(char c) {
 // The words of the command that is running: the variables it names are
 // the columns it will read, so they are parsed together when the data are
 // opened. Any other column is read when it is first used. Without a
-// command (a tool driving the engine) there are no words: every column is
-// read.
+// command (a tool driving the engine), or when the command names variables
+// by ranges or ALL, there are no words: every column is read, in one pass.
 std::optional<std::vector<std::string>> WordsOfTheCommand(EngineSession& session) {
   if (!session.Input()) return std::nullopt;
   std::vector<std::string> words;
@@ -37,6 +38,7 @@ std::optional<std::vector<std::string>> WordsOfTheCommand(EngineSession& session
     std::size_t end = i;
     while (end < text.size() && IsNameCharacter(text[end])) ++end;
     if (end > i) words.push_back(text.substr(i, end - i));
+    if (end > i && (SameName(words.back(), "ALL") || SameName(words.back(), "TO"))) return std::nullopt;
     i = std::max(end, i + 1);
   }
   return words;

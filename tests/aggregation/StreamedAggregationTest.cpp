@@ -29,7 +29,8 @@ CubeRun MeanAndMedianByGroup(const std::shared_ptr<const CaseData>& data) {
 TEST(StreamedAggregation, GivesTheResultsOfColumnsKeptInMemory) {
   std::string csv = "g,skipped,x\n";
   for (int i = 0; i < 20000; ++i)
-    csv += std::string(1, static_cast<char>('a' + i % 7)) + ",zz," + (i % 13 == 0 ? "" : std::to_string((i * 37) % 1001) + ".5") + "\n";
+    csv += std::string(1, static_cast<char>('a' + i % 7)) + ",zz," +
+           (i % 13 == 0 ? "" : std::to_string((i * 37) % 1001) + ".5") + "\n";
   DataFiles files;
   std::string path = files.Write("data.csv", csv);
   CsvReadOptions kept;

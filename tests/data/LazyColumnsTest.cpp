@@ -3,11 +3,16 @@
 #include <cstring>
 #include <memory>
 
+#include "ProcedureDataSource.h"
 #include "VEXA_InputCaseIterator.h"
 #include "engine/data/CaseColumnAccess.h"
+#include "engine/data/DataCatalog.h"
 #include "engine/data/DataSourceView.h"
 #include "engine/data/LazyCsvColumns.h"
 #include "engine/data/TextCells.h"
+#include "engine/input/CommandInput.h"
+#include "engine/output/OutputDocument.h"
+#include "engine/session/EngineSession.h"
 #include "tests/data/DataFiles.h"
 
 namespace {
@@ -158,6 +163,54 @@ TEST(StreamedColumns, APassSeesTheCellsOfAFullLoadAcrossChunks) {
     EXPECT_EQ(row, kRows);
   }
   EXPECT_FALSE(lazy.data->IsRead(0)) << "a streamed column is not kept";
+}
+
+// A session over the working data whose commands come from lines.
+class CommandSession {
+ public:
+  explicit CommandSession(std::string data) {
+    EngineOptions options;
+    options.dataPath = std::move(data);
+    session_ = std::make_unique<EngineSession>(options, output_);
+  }
+  // Opens the working data the way a procedure of the command does.
+  std::shared_ptr<const CaseData> OpenFor(const std::string& command) {
+    input_ = std::make_unique<CommandInput>(std::vector<std::string>{command});
+    input_->NextCommand();
+    session_->BindInput(input_.get());
+    ProcedureDataSource procedureData;
+    EXPECT_FALSE(procedureData.FatalError());
+    return session_->Data().LoadedWorkingData();
+  }
+  OutputDocument& Output() { return output_; }
+
+ private:
+  OutputDocument output_;
+  std::unique_ptr<EngineSession> session_;
+  std::unique_ptr<CommandInput> input_;
+};
+
+// A procedure parses the columns its command names when it opens the data;
+// a later command naming another column reads that one, with its warning;
+// a command that names variables by ALL or TO reads every column.
+TEST(LazyColumns, AProcedureReadsTheColumnsItsCommandNames) {
+  DataFiles files;
+  std::string path = files.Write("data.csv", Csv(false));
+  CommandSession session(path);
+  std::shared_ptr<const CaseData> data = session.OpenFor("GGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=id x.");
+  ASSERT_NE(data, nullptr);
+  EXPECT_TRUE(data->IsRead(0));
+  EXPECT_TRUE(data->IsRead(3));
+  EXPECT_FALSE(data->IsRead(1));
+  EXPECT_EQ(session.Output().WarningCount(), 0);
+  data = session.OpenFor("GGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=late.");
+  EXPECT_TRUE(data->IsRead(1));
+  EXPECT_TRUE(data->dictionary.Variable(1)->IsString());
+  EXPECT_EQ(session.Output().WarningCount(), 1);
+
+  CommandSession everything(path);
+  data = everything.OpenFor("GGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=id TO note.");
+  for (int column = 0; column < 4; ++column) EXPECT_TRUE(data->IsRead(column)) << column;
 }
 
 // A fault anywhere in the file makes it unusable when it is loaded, even in
