@@ -2,13 +2,25 @@
 
 #include <cstring>
 
-CaseCursor::CaseCursor(const CaseData& data) : data_(data) {
-  for (int column = 0; column < data.dictionary.VariableCount(); ++column)
+#include "engine/data/LazyCsvColumns.h"
+
+CaseCursor::CaseCursor(const CaseData& data) : data_(data), stream_(data.lazy ? data.lazy->OpenStream() : nullptr) {
+  for (int column = 0; column < data.dictionary.VariableCount(); ++column) {
     cells_.push_back(data.dictionary.Variable(column)->Cells());
+    ready_.push_back(data.IsRead(column));
+  }
+}
+
+void CaseCursor::ReadColumn(int column) const {
+  data_.Need(column);
+  cells_[static_cast<std::size_t>(column)] = data_.dictionary.Variable(column)->Cells();
+  ready_[static_cast<std::size_t>(column)] = 1;
 }
 
 const OBS* CaseCursor::CellAt(int column, long row) const {
   if (column < 0 || column >= static_cast<int>(cells_.size()) || row < 0 || row >= data_.caseCount) return nullptr;
+  if (stream_ && stream_->Streams(column)) return stream_->Cell(column, row);
+  if (!ready_[static_cast<std::size_t>(column)]) ReadColumn(column);
   return data_.columns[static_cast<std::size_t>(column)].data() + row * cells_[static_cast<std::size_t>(column)];
 }
 

@@ -68,7 +68,10 @@ class BlockParser {
       for (int c = 0; c < fields && !result_.fault; ++c) {
         long line = scanner.Line();
         CsvFieldScanner::Stop stop;
-        if (!ReadPlainNumber(scanner, c, r, &stop)) {
+        if (!targets_.columns[static_cast<std::size_t>(c)]) {
+          stop = SkipField(scanner, c, line);
+          if (stop == CsvFieldScanner::Stop::kError) break;
+        } else if (!ReadPlainNumber(scanner, c, r, &stop)) {
           std::string_view text;
           stop = scanner.Next(&text);
           if (stop == CsvFieldScanner::Stop::kError) {
@@ -85,6 +88,23 @@ class BlockParser {
   }
 
  private:
+  // A column not being read: only its field boundaries are found, and a
+  // string too wide for its column still makes the file unusable, as it
+  // would when the column is read.
+  CsvFieldScanner::Stop SkipField(CsvFieldScanner& scanner, int c, long line) {
+    std::string_view text;
+    CsvFieldScanner::Stop stop = scanner.Next(&text);
+    if (stop == CsvFieldScanner::Stop::kError) {
+      Fault(scanner.ErrorLine(), c + 1, scanner.Error());
+      return stop;
+    }
+    const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
+    int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
+    if (field.kind == FieldKind::kString && static_cast<int>(text.size()) > limit && !IsNullText(field, text))
+      TooWideFault(field, c, text, line);
+    return stop;
+  }
+
   // The common case of a numeric cell, read without looking at it twice.
   bool ReadPlainNumber(CsvFieldScanner& scanner, int c, long r, CsvFieldScanner::Stop* stop) {
     FieldKind kind = table_.fields[static_cast<std::size_t>(c)].kind;
@@ -134,10 +154,7 @@ class BlockParser {
     int length = static_cast<int>(text.size());
     int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
     if (length > limit) {
-      Fault(line, c + 1,
-            "the value '" + QuotedStart(text) + "' is " + std::to_string(length) + " bytes long, longer than " +
-                (field.declaredWidth > 0 ? "the width " : "the widest string value, ") + std::to_string(limit) +
-                ", of the string variable " + field.name);
+      TooWideFault(field, c, text, line);
       return;
     }
     ColumnStats& stats = result_.stats[static_cast<std::size_t>(c)];
@@ -149,6 +166,14 @@ class BlockParser {
       result_.wideTexts[static_cast<std::size_t>(c)].push_back(WideText{block_.firstRow + r, std::string(text)});
     else if (length > 0)
       std::memcpy(cell, text.data(), text.size());
+  }
+
+  void TooWideFault(const CsvField& field, int c, std::string_view text, long line) {
+    int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
+    Fault(line, c + 1,
+          "the value '" + QuotedStart(text) + "' is " + std::to_string(text.size()) + " bytes long, longer than " +
+              (field.declaredWidth > 0 ? "the width " : "the widest string value, ") + std::to_string(limit) +
+              ", of the string variable " + field.name);
   }
 
   void FieldCountFault(long line, int found) {

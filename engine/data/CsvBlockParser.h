@@ -38,7 +38,8 @@ struct CsvBlockResult {
   std::optional<CsvFault> fault;
 };
 
-// The columns being filled: one per field, `cells` cells per row.
+// The columns being filled: one per field, `cells` cells per row. A field
+// whose column is null is not read: only its boundaries are found.
 struct ColumnTargets {
   std::vector<OBS*> columns;
   std::vector<int> cells;

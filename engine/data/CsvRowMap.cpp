@@ -101,3 +101,14 @@ CsvRowMap MapCsvRows(const FileReader& file, std::size_t dataStart, std::size_t 
     map.blocks[k].end = k + 1 < map.blocks.size() ? map.blocks[k + 1].begin : dataEnd;
   return map;
 }
+
+CsvRowMap BlockRange(const CsvRowMap& map, std::size_t first, std::size_t last) {
+  CsvRowMap range;
+  if (first >= last || last > map.blocks.size()) return range;
+  const long base = map.blocks[first].firstRow;
+  range.rows = (last < map.blocks.size() ? map.blocks[last].firstRow : map.rows) - base;
+  range.blocks.assign(map.blocks.begin() + static_cast<std::ptrdiff_t>(first),
+                      map.blocks.begin() + static_cast<std::ptrdiff_t>(last));
+  for (CsvBlock& block : range.blocks) block.firstRow -= base;
+  return range;
+}

@@ -27,3 +27,7 @@ struct CsvRowMap {
 // stands before the line ends that close the file.
 CsvRowMap MapCsvRows(const FileReader& file, std::size_t dataStart, std::size_t dataEnd, long firstLine, char quote,
                      std::size_t blockSize, int workers);
+
+// Blocks [first, last) of a map as a map of their own, their rows counted
+// from the first block's first row.
+CsvRowMap BlockRange(const CsvRowMap& map, std::size_t first, std::size_t last);

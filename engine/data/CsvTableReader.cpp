@@ -38,31 +38,48 @@ const CsvFault* EarliestFault(const std::vector<CsvBlockResult>& results) {
   return earliest;
 }
 
+int Workers(const CsvReadOptions& options) { return options.workers > 0 ? options.workers : LoadThreads(); }
+
 }  // namespace
+
+std::size_t ChunkBlocks(const CsvReadOptions& options) {
+  return static_cast<std::size_t>(options.chunkBlocks > 0 ? options.chunkBlocks : 4 * Workers(options));
+}
+
+bool MapCsvTable(const FileReader& file, const CsvTable& table, const CsvHeader& header, const CsvReadOptions& options,
+                 CsvRowMap* map, DataProblems& problems) {
+  *map = MapCsvRows(file, header.dataStart, header.dataEnd, header.firstDataLine, table.dialect.quote,
+                    options.blockBytes, Workers(options));
+  if (map->readFailed) problems.Error(table.shownName, "the file cannot be read");
+  return !map->readFailed;
+}
 
 bool ReadCsvTable(const FileReader& file, const CsvTable& table, const CsvHeader& header, const CsvReadOptions& options,
                   CsvColumns* out, DataProblems& problems) {
-  const int workers = options.workers > 0 ? options.workers : LoadThreads();
-  CsvRowMap map = MapCsvRows(file, header.dataStart, header.dataEnd, header.firstDataLine, table.dialect.quote,
-                             options.blockBytes, workers);
-  if (map.readFailed) {
-    problems.Error(table.shownName, "the file cannot be read");
-    return false;
-  }
+  CsvRowMap map;
+  return MapCsvTable(file, table, header, options, &map, problems) &&
+         ReadCsvColumns(file, table, map, std::vector<bool>(table.fields.size(), true), options, out, problems);
+}
+
+bool ReadCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowMap& map,
+                    const std::vector<bool>& wanted, const CsvReadOptions& options, CsvColumns* out,
+                    DataProblems& problems) {
+  const int workers = Workers(options);
   const std::size_t fields = table.fields.size();
   out->rows = map.rows;
   out->columns.resize(fields);
+  out->read = wanted;
   ColumnTargets targets;
   for (std::size_t c = 0; c < fields; ++c) {
     targets.cells.push_back(CellsFor(table.fields[c]));
-    out->columns[c] = ObsBuffer(static_cast<std::size_t>(map.rows * targets.cells[c]));
-    targets.columns.push_back(out->columns[c].data());
+    if (wanted[c]) out->columns[c] = ObsBuffer(static_cast<std::size_t>(map.rows * targets.cells[c]));
+    targets.columns.push_back(wanted[c] ? out->columns[c].data() : nullptr);
   }
   std::vector<CsvBlockResult> results(map.blocks.size());
   std::vector<std::vector<char>> buffers(static_cast<std::size_t>(workers));
   std::atomic<bool> readFailed{false};
-  ProgressLine progress("Reading " + table.shownName, static_cast<std::uint64_t>(header.dataEnd - header.dataStart),
-                        ProgressLine::Unit::kBytes);
+  std::size_t bytes = map.blocks.empty() ? 0 : map.blocks.back().end - map.blocks.front().begin;
+  ProgressLine progress("Reading " + table.shownName, static_cast<std::uint64_t>(bytes), ProgressLine::Unit::kBytes);
   ParallelBlocks(map.blocks.size(), workers, [&](std::size_t k, int worker) {
     const CsvBlock& block = map.blocks[k];
     long rows = (k + 1 < map.blocks.size() ? map.blocks[k + 1].firstRow : map.rows) - block.firstRow;
@@ -88,7 +105,7 @@ bool ReadCsvTable(const FileReader& file, const CsvTable& table, const CsvHeader
     for (std::size_t c = 0; c < fields; ++c) out->stats[c].Merge(result.stats[c]);
   for (std::size_t c = 0; c < fields; ++c) {
     const CsvField& field = table.fields[c];
-    if (field.kind != FieldKind::kString) continue;
+    if (field.kind != FieldKind::kString || !wanted[c]) continue;
     out->stringWidths[c] = field.declaredWidth > 0 ? field.declaredWidth : std::max(1, out->stats[c].maxLength);
     int cells = ObsCellsForWidth(out->stringWidths[c]);
     if (cells > targets.cells[c])

@@ -1,6 +1,7 @@
 #include "engine/data/DataCatalog.h"
 
 #include "BpObject.h"
+#include "engine/data/LazyCsvColumns.h"
 #include "engine/data/VariableNames.h"
 #include "engine/session/EngineSession.h"
 
@@ -13,6 +14,25 @@ void Report(const DataProblems& problems, int level) {
     if (problem.level == level) BpError(BpString(problem.text, false), kShow, level);
 }
 
+// The columns of the data set that have the given names.
+std::vector<int> ColumnsNamed(const CaseData& data, const std::vector<std::string>& names) {
+  std::vector<int> columns;
+  for (const std::string& name : names)
+    if (int column = data.dictionary.Find(name); column >= 0) columns.push_back(column);
+  return columns;
+}
+
+std::vector<int> AllColumns(const CaseData& data) {
+  std::vector<int> columns(static_cast<std::size_t>(data.dictionary.VariableCount()));
+  for (std::size_t c = 0; c < columns.size(); ++c) columns[c] = static_cast<int>(c);
+  return columns;
+}
+
+void ReportLaterPass(const DataProblems& problems) {
+  Report(problems, DataProblems::kWarning);
+  Report(problems, DataProblems::kError);
+}
+
 }  // namespace
 
 DataCatalog::DataCatalog(std::string workingPath, const std::vector<std::pair<std::string, std::string>>& dataSets) {
@@ -22,9 +42,10 @@ DataCatalog::DataCatalog(std::string workingPath, const std::vector<std::pair<st
 
 DataCatalog::~DataCatalog() = default;
 
-DataCatalog::Opened DataCatalog::Open(Entry& entry) {
+DataCatalog::Opened DataCatalog::Open(Entry& entry, const CsvReadOptions& options) {
   if (!entry.loaded) {
-    entry.result = LoadDataFile(entry.path, entry.path);
+    entry.result = LoadDataFile(entry.path, entry.path, options);
+    if (entry.result.data && entry.result.data->lazy) entry.result.data->lazy->SetReporter(ReportLaterPass);
     entry.loaded = true;
     // The run's outputs are refused by the session when it ends.
     if (EngineSession* session = EngineSession::Current())
@@ -38,9 +59,16 @@ DataCatalog::Opened DataCatalog::Open(Entry& entry) {
   return Opened{entry.result.data, false};
 }
 
-DataCatalog::Opened DataCatalog::OpenWorkingData() {
+DataCatalog::Opened DataCatalog::OpenWorkingData(const std::optional<std::vector<std::string>>& readFirst) {
   if (working_.path.empty()) return Opened{};
-  return Open(working_);
+  bool loadedBefore = working_.loaded;
+  CsvReadOptions options;
+  options.lazy = readFirst.has_value();
+  if (readFirst) options.readFirst = *readFirst;
+  Opened opened = Open(working_, options);
+  if (loadedBefore && opened.data)
+    opened.data->Know(readFirst ? ColumnsNamed(*opened.data, *readFirst) : AllColumns(*opened.data));
+  return opened;
 }
 
 DataCatalog::Entry* DataCatalog::FindDataSet(const std::string& name) {
@@ -57,5 +85,5 @@ bool DataCatalog::HasDataSet(const std::string& name) const {
 
 DataCatalog::Opened DataCatalog::OpenDataSet(const std::string& name) {
   Entry* entry = FindDataSet(name);
-  return entry ? Open(*entry) : Opened{};
+  return entry ? Open(*entry, CsvReadOptions{}) : Opened{};
 }

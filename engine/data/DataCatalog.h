@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,8 +23,12 @@ class DataCatalog {
     bool failed = false;                   // true when the file cannot be used
   };
 
-  // Without --data there is no working data and nothing fails.
-  Opened OpenWorkingData();
+  // Without --data there is no working data and nothing fails. The working
+  // data are read lazily: a column is parsed when first used, and the
+  // columns named in readFirst (those a command is known to read) in one
+  // pass when the data are opened. Without readFirst (no command is known)
+  // every column is read.
+  Opened OpenWorkingData(const std::optional<std::vector<std::string>>& readFirst = std::nullopt);
   // The working data when they have been loaded and can be used; never
   // loads or reports anything.
   std::shared_ptr<const CaseData> LoadedWorkingData() const { return working_.result.data; }
@@ -37,7 +42,7 @@ class DataCatalog {
     bool loaded = false;
     LoadedData result;
   };
-  Opened Open(Entry& entry);
+  Opened Open(Entry& entry, const CsvReadOptions& options);
   Entry* FindDataSet(const std::string& name);
 
   Entry working_;

@@ -2,33 +2,18 @@
 
 #include <filesystem>
 
+#include "engine/data/CsvColumnReading.h"
 #include "engine/data/CsvSniffer.h"
 #include "engine/data/DataPackageReader.h"
+#include "engine/data/LazyCsvColumns.h"
 #include "engine/data/PlainCsvPlan.h"
+#include "engine/data/VariableNames.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 constexpr const char* kPackageFile = "datapackage.json";
-
-struct KindWord {
-  FieldKind kind;
-  const char* values;
-};
-constexpr KindWord kKindWords[] = {
-    {FieldKind::kNumber, "numbers"},
-    {FieldKind::kInteger, "whole numbers"},
-    {FieldKind::kDate, "dates (yyyy-mm-dd)"},
-    {FieldKind::kDateTime, "date-times (yyyy-mm-ddThh:mm:ss)"},
-    {FieldKind::kTime, "times (hh:mm:ss)"},
-};
-
-const char* ValuesOfKind(FieldKind kind) {
-  for (const KindWord& entry : kKindWords)
-    if (entry.kind == kind) return entry.values;
-  return "values";
-}
 
 bool IsPackage(const std::string& path, std::string* packagePath, std::string* shownPackage,
                const std::string& shownName) {
@@ -61,28 +46,31 @@ bool CheckHeader(const DataPlan& plan, const CsvHeader& header, DataProblems& pr
   return !problems.HasErrors();
 }
 
-// One warning per column whose cells were not all values of its kind.
-void WarnAboutBadCells(const DataPlan& plan, const CsvColumns& columns, DataProblems& problems) {
-  for (std::size_t c = 0; c < columns.stats.size(); ++c) {
-    const ColumnStats& stats = columns.stats[c];
-    if (stats.badCells == 0) continue;
-    problems.Warning(DataProblems::Where(plan.table.shownName, stats.firstBadLine, static_cast<long>(c) + 1),
-                     "the variable " + plan.variables[c].definition.name + " has " + std::to_string(stats.badCells) +
-                         " cell(s) that are not " + ValuesOfKind(plan.table.fields[c].kind) + ", the first '" +
-                         stats.firstBadText + "'; they are system-missing");
-  }
+// The columns a lazy load parses at once: those named in readFirst, the
+// weight and the split variables; every column when the load is not lazy.
+std::vector<bool> ColumnsReadAtLoad(const DataPlan& plan, const CsvReadOptions& options) {
+  std::vector<bool> wanted(plan.variables.size(), !options.lazy);
+  auto mark = [&](int column) {
+    if (column >= 0 && column < static_cast<int>(wanted.size())) wanted[static_cast<std::size_t>(column)] = true;
+  };
+  for (const std::string& name : options.readFirst)
+    for (std::size_t c = 0; c < plan.variables.size(); ++c)
+      if (SameName(plan.variables[c].definition.name, name)) mark(static_cast<int>(c));
+  mark(plan.weight);
+  for (int split : plan.splits) mark(split);
+  return wanted;
 }
 
-// A plain column that would be numeric but for some cells is read as text;
-// the user is told which cells made it so.
-void WarnAboutColumnsReadAsText(const DataPlan& plan, const std::vector<ColumnStats>& stats, DataProblems& problems) {
-  for (std::size_t c = 0; c < stats.size(); ++c) {
-    if (plan.table.fields[c].kind == FieldKind::kString || stats[c].badCells == 0) continue;
-    problems.Warning(DataProblems::Where(plan.table.shownName, stats[c].firstBadLine, static_cast<long>(c) + 1),
-                     "the variable " + plan.variables[c].definition.name + " is read as text: " +
-                         std::to_string(stats[c].badCells) + " value(s) are not numbers, the first '" +
-                         stats[c].firstBadText + "'");
-  }
+// The memory the marked columns take when kept: strings as wide as their
+// first rows suggest.
+std::size_t BytesToKeep(const DataPlan& plan, const std::vector<bool>& wanted, long rows) {
+  std::size_t cells = 0;
+  for (std::size_t c = 0; c < wanted.size(); ++c)
+    if (wanted[c])
+      cells += plan.table.fields[c].kind == FieldKind::kString
+                   ? static_cast<std::size_t>(ObsCellsForWidth(UnreadStringWidth(plan.table.fields[c])))
+                   : 1;
+  return cells * static_cast<std::size_t>(rows) * sizeof(OBS);
 }
 
 LoadedData Load(const std::string& path, const std::string& shownName, const CsvReadOptions& options) {
@@ -94,25 +82,33 @@ LoadedData Load(const std::string& path, const std::string& shownName, const Csv
   if (package && !ReadDataPackage(packagePath, shownPackage, &plan, loaded.problems)) return loaded;
   if (!package) plan.table = CsvTable{path, shownName, {}, {}};
   loaded.files.push_back(plan.table.path);
-  FileReader file(plan.table.path);
-  if (!file.IsOpen()) {
-    loaded.problems.Error(plan.table.shownName, "the file cannot be read: " + file.Error());
+  auto file = std::make_unique<FileReader>(plan.table.path);
+  if (!file->IsOpen()) {
+    loaded.problems.Error(plan.table.shownName, "the file cannot be read: " + file->Error());
     return loaded;
   }
-  if (!package && !SniffCsvDialect(file, plan.table.shownName, &plan.table.dialect, loaded.problems)) return loaded;
+  if (!package && !SniffCsvDialect(*file, plan.table.shownName, &plan.table.dialect, loaded.problems)) return loaded;
   CsvHeader header;
-  if (!ReadCsvHeader(file, plan.table.shownName, plan.table.dialect, &header, loaded.problems)) return loaded;
-  bool planned = package ? CheckHeader(plan, header, loaded.problems) : PlanPlainCsv(file, header, &plan, loaded.problems);
+  if (!ReadCsvHeader(*file, plan.table.shownName, plan.table.dialect, &header, loaded.problems)) return loaded;
+  bool planned = package ? CheckHeader(plan, header, loaded.problems) : PlanPlainCsv(*file, header, &plan, loaded.problems);
   if (!planned) return loaded;
+  CsvRowMap map;
+  if (!MapCsvTable(*file, plan.table, header, options, &map, loaded.problems)) return loaded;
+  std::vector<bool> wanted = ColumnsReadAtLoad(plan, options);
+  bool keep = !options.lazy || BytesToKeep(plan, wanted, map.rows) <= options.keepBytes;
   CsvColumns columns;
-  if (!ReadCsvTable(file, plan.table, header, options, &columns, loaded.problems)) return loaded;
-  if (!package) WarnAboutColumnsReadAsText(plan, columns.stats, loaded.problems);
-  if (!package && DemoteColumnsWithText(columns.stats, &plan)) {
-    columns = CsvColumns{};
-    if (!ReadCsvTable(file, plan.table, header, options, &columns, loaded.problems)) return loaded;
-  }
-  WarnAboutBadCells(plan, columns, loaded.problems);
+  if (!ReadColumnsOfKinds(*file, &plan, map, wanted, options, !package, keep, &columns, loaded.problems)) return loaded;
+  DataPlan unread = options.lazy ? plan : DataPlan{};
+  std::vector<LazyCsvColumns::State> states;
+  for (bool read : wanted)
+    states.push_back(!read ? LazyCsvColumns::kUnread : keep ? LazyCsvColumns::kKept : LazyCsvColumns::kKnown);
+  std::vector<int> stringWidths = columns.stringWidths;
   std::shared_ptr<CaseData> data = BuildCaseData(std::move(plan), std::move(columns));
+  if (options.lazy) {
+    data->lazy = std::make_shared<LazyCsvColumns>(std::move(file), std::move(unread), std::move(map), options, !package,
+                                                  std::move(states), std::move(stringWidths));
+    data->Need(data->dictionary.Splits());  // split groups compare a case with the next one
+  }
   data->file = shownName;
   loaded.data = std::move(data);
   return loaded;

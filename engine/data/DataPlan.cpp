@@ -30,19 +30,32 @@ VEXA_Format DefaultFormat(FieldKind kind, const ColumnStats& stats) {
 
 }  // namespace
 
+VariableDefinition CompletedDefinition(VariablePlan variable, const CsvField& field, const ColumnStats& stats,
+                                       int stringWidth) {
+  VariableDefinition& definition = variable.definition;
+  if (field.kind == FieldKind::kString) {
+    definition.width = stringWidth;
+    definition.format = PackFormat(kFormatA, definition.width, 0);
+    definition.valueLabels.SetWidth(definition.width);
+  } else if (!variable.formatGiven) {
+    definition.format = DefaultFormat(field.kind, stats);
+  }
+  return std::move(definition);
+}
+
+int UnreadStringWidth(const CsvField& field) {
+  return field.declaredWidth > 0 ? field.declaredWidth : std::max(1, field.expectedWidth);
+}
+
 std::shared_ptr<CaseData> BuildCaseData(DataPlan plan, CsvColumns columns) {
   auto data = std::make_shared<CaseData>();
   data->caseCount = columns.rows;
   for (std::size_t c = 0; c < plan.variables.size(); ++c) {
-    VariableDefinition& definition = plan.variables[c].definition;
-    if (plan.table.fields[c].kind == FieldKind::kString) {
-      definition.width = columns.stringWidths[c];
-      definition.format = PackFormat(kFormatA, definition.width, 0);
-      definition.valueLabels.SetWidth(definition.width);
-    } else if (!plan.variables[c].formatGiven) {
-      definition.format = DefaultFormat(plan.table.fields[c].kind, columns.stats[c]);
-    }
-    data->dictionary.AddVariable(std::move(definition));
+    const CsvField& field = plan.table.fields[c];
+    bool read = columns.read.empty() || columns.read[c];
+    data->dictionary.AddVariable(CompletedDefinition(std::move(plan.variables[c]), field,
+                                                     read ? columns.stats[c] : ColumnStats{},
+                                                     read ? columns.stringWidths[c] : UnreadStringWidth(field)));
   }
   data->columns = std::move(columns.columns);
   data->dictionary.SetWeight(plan.weight);

@@ -26,6 +26,13 @@ struct DataPlan {
   std::vector<std::pair<int, CurrencyAffixes>> currencies;
 };
 
+// A variable's dictionary entry completed from what its column showed: a
+// string's width, a number's format.
+VariableDefinition CompletedDefinition(VariablePlan variable, const CsvField& field, const ColumnStats& stats,
+                                       int stringWidth);
+// The width a string column not read yet is given: from its first rows.
+int UnreadStringWidth(const CsvField& field);
+
 // The loaded data set: the plan's dictionary completed from what the data
-// showed, with the columns read.
+// showed, with the columns read (the others as their first rows suggest).
 std::shared_ptr<CaseData> BuildCaseData(DataPlan plan, CsvColumns columns);

@@ -9,6 +9,11 @@ int DataSourceView::FindVarIndex(const char* name, int start) const {
   return column >= start ? column : -1;
 }
 
+VEXA_Variable* DataSourceView::GetVariable(int column) const {
+  if (column >= 0 && column < ColumnCount()) data_->Know({column});
+  return data_->dictionary.Variable(column);
+}
+
 VEXA_InputCaseIterator* DataSourceView::CreateCaseIterator(int /*flags*/) {
   if (splitAware_) return new SplitCaseIterator(this, *data_, data_->dictionary.Splits());
   return new PlainCaseIterator(this, *data_);
@@ -30,5 +35,6 @@ const VariableSet* DataSourceView::GetVariableSet(int i) const {
 
 const OBS* DataSourceView::GetColumnCells(int column) const {
   if (column < 0 || column >= ColumnCount()) return nullptr;
+  data_->Need(column);
   return data_->columns[static_cast<std::size_t>(column)].data();
 }

@@ -15,7 +15,9 @@ class DataSourceView : public VEXA_DataSource {
   const CaseData& Data() const { return *data_; }
 
   int ColumnCount() const override { return data_->dictionary.VariableCount(); }
-  VEXA_Variable* GetVariable(int column) const override { return data_->dictionary.Variable(column); }
+  // The variable's entry is exact once its column has been read, so asking
+  // for it reads the column.
+  VEXA_Variable* GetVariable(int column) const override;
   int FindVarIndex(const char* name, int start) const override;
   int GetWeightVarIndex() const override { return data_->dictionary.Weight(); }
   VEXA_InputCaseIterator* CreateCaseIterator(int flags) override;

@@ -23,6 +23,8 @@ class DataVariable : public VEXA_Variable {
   explicit DataVariable(VariableDefinition definition) : definition_(std::move(definition)) {}
 
   const VariableDefinition& Definition() const { return definition_; }
+  // Completes the entry once the variable's column has been read.
+  void Redefine(VariableDefinition definition) { definition_ = std::move(definition); }
   bool IsString() const { return definition_.width > 0; }
   // The number of 8-byte cells one value takes.
   int Cells() const { return IsString() ? ObsCellsForWidth(definition_.width) : 1; }

@@ -1,8 +1,15 @@
 #include "ProcedureDataSource.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <optional>
+
 #include "WorkAreas.h"
 #include "engine/data/DataCatalog.h"
 #include "engine/data/DataSourceView.h"
+#include "engine/data/VariableNames.h"
+#include "engine/input/CommandInput.h"
 #include "engine/session/EngineSession.h"
 
 // The working data seen by one procedure. Without working data the procedure
@@ -12,9 +19,37 @@ struct ProcedureDataSource::Rep {
   bool fatalError = false;
 };
 
+namespace {
+
+bool IsNameCharacter(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) || (c & 0x80) || std::strchr("_.@#$", c);
+}
+
+// The words of the command that is running: the variables it names are
+// the columns it will read, so they are parsed together when the data are
+// opened. Any other column is read when it is first used. Without a
+// command (a tool driving the engine), or when the command names variables
+// by ranges or ALL, there are no words: every column is read, in one pass.
+std::optional<std::vector<std::string>> WordsOfTheCommand(EngineSession& session) {
+  if (!session.Input()) return std::nullopt;
+  std::vector<std::string> words;
+  const std::string& text = session.Input()->CommandText();
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t end = i;
+    while (end < text.size() && IsNameCharacter(text[end])) ++end;
+    if (end > i) words.push_back(text.substr(i, end - i));
+    if (end > i && (SameName(words.back(), "ALL") || SameName(words.back(), "TO"))) return std::nullopt;
+    i = std::max(end, i + 1);
+  }
+  return words;
+}
+
+}  // namespace
+
 ProcedureDataSource::ProcedureDataSource() : rep_(std::make_unique<Rep>()) {
   EngineSession* session = EngineSession::Current();
-  DataCatalog::Opened opened = session ? session->Data().OpenWorkingData() : DataCatalog::Opened{};
+  DataCatalog::Opened opened =
+      session ? session->Data().OpenWorkingData(WordsOfTheCommand(*session)) : DataCatalog::Opened{};
   rep_->fatalError = opened.failed;
   auto data = opened.data ? opened.data : std::make_shared<const CaseData>();
   rep_->view = std::make_unique<DataSourceView>(std::move(data), true);

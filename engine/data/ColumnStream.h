@@ -1,0 +1,51 @@
+#pragma once
+#include <future>
+#include <vector>
+
+#include "OBS.h"
+#include "engine/data/CsvRowMap.h"
+#include "engine/data/CsvTableReader.h"
+
+// The cells of some columns of a CSV file for one pass over its cases, in
+// chunks of rows: the chunk after the current one is parsed on other
+// threads while the cases of the current one are used, and a chunk is
+// dropped once the pass has moved past it, so memory does not grow with the
+// file. The file was checked and the columns' kinds and widths are known.
+class ColumnStream {
+ public:
+  // table: the columns' final kinds, strings with their widths declared;
+  // streamed: one flag per field.
+  ColumnStream(const FileReader& file, CsvTable table, const CsvRowMap& map, std::vector<bool> streamed,
+               const CsvReadOptions& options);
+  ~ColumnStream();
+  ColumnStream(const ColumnStream&) = delete;
+  ColumnStream& operator=(const ColumnStream&) = delete;
+
+  bool Streams(int column) const {
+    return column >= 0 && column < static_cast<int>(streamed_.size()) && streamed_[static_cast<std::size_t>(column)];
+  }
+  // Makes the chunk holding row current; rows come in file order.
+  void MoveTo(long row);
+  // A streamed column's cells in a row of the current chunk; null otherwise.
+  const OBS* Cell(int column, long row) const;
+
+ private:
+  struct Chunk {
+    long firstRow = 0;
+    CsvColumns columns;
+  };
+  Chunk Parse(std::size_t index) const;
+  void ParseNextAhead();
+
+  const FileReader& file_;
+  CsvTable table_;
+  const CsvRowMap& map_;
+  std::vector<bool> streamed_;
+  std::vector<int> cells_;  // per field
+  CsvReadOptions options_;
+  std::size_t chunkBlocks_;
+  std::size_t chunks_;
+  std::size_t current_ = 0;
+  Chunk chunk_;
+  std::future<Chunk> next_;
+};
