@@ -30,10 +30,11 @@ bool IsNameCharacter(char c) {
 // opened. Any other column is read when it is first used. Without a
 // command (a tool driving the engine), or when the command names variables
 // by ranges or ALL, there are no words: every column is read, in one pass.
-std::optional<std::vector<std::string>> WordsOfTheCommand(EngineSession& session) {
-  if (!session.Input()) return std::nullopt;
+std::optional<std::vector<std::string>> WordsOfTheCommand() {
+  const CommandInput* input = CurrentCommandInput();
+  if (!input) return std::nullopt;
   std::vector<std::string> words;
-  const std::string& text = session.Input()->CommandText();
+  const std::string& text = input->CommandText();
   for (std::size_t i = 0; i < text.size();) {
     std::size_t end = i;
     while (end < text.size() && IsNameCharacter(text[end])) ++end;
@@ -49,7 +50,7 @@ std::optional<std::vector<std::string>> WordsOfTheCommand(EngineSession& session
 ProcedureDataSource::ProcedureDataSource() : rep_(std::make_unique<Rep>()) {
   EngineSession* session = EngineSession::Current();
   DataCatalog::Opened opened =
-      session ? session->Data().OpenWorkingData(WordsOfTheCommand(*session)) : DataCatalog::Opened{};
+      session ? session->Data().OpenWorkingData(WordsOfTheCommand()) : DataCatalog::Opened{};
   rep_->fatalError = opened.failed;
   auto data = opened.data ? opened.data : std::make_shared<const CaseData>();
   rep_->view = std::make_unique<DataSourceView>(std::move(data), true);
