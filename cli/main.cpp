@@ -65,7 +65,12 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
-    std::cerr << "ggraph: " << e.what() << '\n';
+    const bool unknownCommand = app.get_subcommands().empty() && argc > 1 && argv[1][0] != '-';
+    if (unknownCommand) {
+      std::cerr << "ggraph: there is no command '" << argv[1] << "'\n";
+    } else {
+      std::cerr << "ggraph: " << e.what() << '\n';
+    }
     if (app.get_subcommands().empty()) std::cerr << "ggraph: the commands are " << CommandNames(app) << '\n';
     return kExitUsage;
   }
