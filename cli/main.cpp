@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "cli/DelimiterOption.h"
 #include "cli/DescribeCommand.h"
 #include "cli/InterruptCleanup.h"
 #include "cli/RunCommand.h"
@@ -20,6 +21,9 @@ std::string CommandNames(const CLI::App& app) {
   return names + " (ggraph --help tells more)";
 }
 
+constexpr const char* kDelimiterHelp =
+    "The delimiter of plain CSV files: comma, semicolon, tab or pipe (detected when not given)";
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -33,6 +37,8 @@ int main(int argc, char** argv) {
   runCommand->add_option("file", run.commandFile, "The command file")->required();
   runCommand->add_option("--data", run.options.dataPath, "The working data file (datapackage.json or .csv)");
   runCommand->add_option("--dataset", run.dataSets, "A named data set, as NAME=PATH")->take_all();
+  std::string runDelimiter, describeDelimiter;
+  runCommand->add_option("--delimiter", runDelimiter, kDelimiterHelp)->check(CheckDelimiterName);
   runCommand->add_option("--json", run.jsonPath, "Write the output document as JSON to this file");
   runCommand->add_option("--html", run.htmlPath, "Write the run as a self-contained web page to this file");
   runCommand->add_option("--svg", run.svgFolder, "Draw every chart as an SVG file into this folder");
@@ -46,6 +52,7 @@ int main(int argc, char** argv) {
   CLI::App* describeCommand = app.add_subcommand("describe", "Show the dictionary a data file yields");
   describeCommand->add_option("--data", describe.dataPath, "The data file (datapackage.json, its folder, or .csv)")
       ->required();
+  describeCommand->add_option("--delimiter", describeDelimiter, kDelimiterHelp)->check(CheckDelimiterName);
   describeCommand->add_flag("--json", describe.json, "Write the dictionary as JSON");
 
   try {
@@ -59,6 +66,8 @@ int main(int argc, char** argv) {
     if (app.get_subcommands().empty()) std::cerr << "ggraph: the commands are " << CommandNames(app) << '\n';
     return kExitUsage;
   }
+  run.options.delimiter = DelimiterNamed(runDelimiter);
+  describe.delimiter = DelimiterNamed(describeDelimiter);
   if (runCommand->parsed()) return RunCommandFile(run);
   if (describeCommand->parsed()) return DescribeDataFile(describe);
   return kExitUsage;

@@ -10,6 +10,7 @@
 struct CsvReadOptions {
   std::size_t blockBytes = std::size_t{4} << 20;
   int workers = 0;  // 0: every core
+  char delimiter = 0;  // of a plain CSV file, as the user gave it; 0: detected
 };
 
 // The cases of a CSV table, one column per field.

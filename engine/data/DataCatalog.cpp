@@ -15,7 +15,9 @@ void Report(const DataProblems& problems, int level) {
 
 }  // namespace
 
-DataCatalog::DataCatalog(std::string workingPath, const std::vector<std::pair<std::string, std::string>>& dataSets) {
+DataCatalog::DataCatalog(std::string workingPath, const std::vector<std::pair<std::string, std::string>>& dataSets,
+                         CsvReadOptions readOptions)
+    : readOptions_(readOptions) {
   working_.path = std::move(workingPath);
   for (const auto& [name, path] : dataSets) named_.emplace_back(name, Entry{path, false, {}});
 }
@@ -24,7 +26,7 @@ DataCatalog::~DataCatalog() = default;
 
 DataCatalog::Opened DataCatalog::Open(Entry& entry) {
   if (!entry.loaded) {
-    entry.result = LoadDataFile(entry.path, entry.path);
+    entry.result = LoadDataFile(entry.path, entry.path, readOptions_);
     entry.loaded = true;
     // The run's outputs are refused by the session when it ends.
     if (EngineSession* session = EngineSession::Current())

@@ -4,7 +4,9 @@
 
 #include "engine/data/CsvSniffer.h"
 #include "engine/data/DataPackageReader.h"
+#include "engine/data/NotFiniteWarning.h"
 #include "engine/data/PlainCsvPlan.h"
+#include "engine/data/Utf8FileCopy.h"
 
 namespace {
 
@@ -94,12 +96,16 @@ LoadedData Load(const std::string& path, const std::string& shownName, const Csv
   if (package && !ReadDataPackage(packagePath, shownPackage, &plan, loaded.problems)) return loaded;
   if (!package) plan.table = CsvTable{path, shownName, {}, {}};
   loaded.files.push_back(plan.table.path);
-  FileReader file(plan.table.path);
+  Utf8FileCopy converted;  // the file read, when it is not UTF-8
+  const std::string& encoding = plan.table.dialect.encoding;
+  if (!encoding.empty() && !converted.Make(plan.table.path, encoding, plan.table.shownName, loaded.problems))
+    return loaded;
+  FileReader file(encoding.empty() ? plan.table.path : converted.Path());
   if (!file.IsOpen()) {
     loaded.problems.Error(plan.table.shownName, "the file cannot be read: " + file.Error());
     return loaded;
   }
-  if (!package && !SniffCsvDialect(file, plan.table.shownName, &plan.table.dialect, loaded.problems)) return loaded;
+  if (!package && !SniffCsvDialect(file, plan.table.shownName, options.delimiter, &plan.table.dialect, loaded.problems)) return loaded;
   CsvHeader header;
   if (!ReadCsvHeader(file, plan.table.shownName, plan.table.dialect, &header, loaded.problems)) return loaded;
   bool planned = package ? CheckHeader(plan, header, loaded.problems) : PlanPlainCsv(file, header, &plan, loaded.problems);
@@ -112,6 +118,7 @@ LoadedData Load(const std::string& path, const std::string& shownName, const Csv
     if (!ReadCsvTable(file, plan.table, header, options, &columns, loaded.problems)) return loaded;
   }
   WarnAboutBadCells(plan, columns, loaded.problems);
+  WarnAboutNotFiniteNumbers(plan, columns.stats, loaded.problems);
   std::shared_ptr<CaseData> data = BuildCaseData(std::move(plan), std::move(columns));
   data->file = shownName;
   loaded.data = std::move(data);
