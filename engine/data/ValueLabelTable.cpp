@@ -20,11 +20,12 @@ std::uint64_t NumberKey(double value) {
 
 void ValueLabelTable::AddNumber(double value, std::string label) {
   const std::uint64_t key = NumberKey(value);
-  if (int known = byNumber_.Find(key); known >= 0) {
+  if (!byNumber_) byNumber_.emplace();
+  if (int known = byNumber_->Find(key); known >= 0) {
     entries_[static_cast<std::size_t>(known)].label = std::move(label);
     return;
   }
-  byNumber_.Insert(key, static_cast<int>(entries_.size()));
+  byNumber_->Insert(key, static_cast<int>(entries_.size()));
   entries_.push_back(Entry{value, {}, std::move(label)});
 }
 
@@ -60,8 +61,8 @@ const char* ValueLabelTable::GetLabel(const OBS* cell) const {
 }
 
 const char* ValueLabelTable::GetLabel(double value) const {
-  if (IsString()) return nullptr;
-  int found = byNumber_.Find(NumberKey(value));
+  if (IsString() || !byNumber_) return nullptr;
+  int found = byNumber_->Find(NumberKey(value));
   return found < 0 ? nullptr : entries_[static_cast<std::size_t>(found)].label.c_str();
 }
 

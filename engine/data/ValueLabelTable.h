@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -41,9 +42,10 @@ class ValueLabelTable : public VEXA_ValueLabelMap {
  private:
   int width_;
   std::vector<Entry> entries_;
-  // An open-addressing index by the bits of the value: a million labels are
-  // read in a fraction of a second.
-  FlatMap64 byNumber_;
+  // An open-addressing index by the bits of the value, made with the first
+  // label: a million labels are indexed in a fraction of a second, and the
+  // many variables without labels cost nothing.
+  std::optional<FlatMap64> byNumber_;
   std::unordered_map<std::string, std::size_t> byText_;
   std::size_t cursor_ = 0;
 };
