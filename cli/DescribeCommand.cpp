@@ -7,7 +7,7 @@
 #include "engine/data/DataFileLoader.h"
 
 int DescribeDataFile(const DescribeArguments& arguments) {
-  LoadedData loaded = LoadDataFile(arguments.dataPath, arguments.dataPath);
+  LoadedData loaded = LoadDataFile(arguments.dataPath, arguments.dataPath, CsvReadOptions{.delimiter = arguments.delimiter});
   for (const DataProblems::Problem& problem : loaded.problems.All())
     std::cerr << (problem.level == DataProblems::kError ? "error: " : "warning: ") << problem.text << "\n";
   if (!loaded.data) return kExitErrors;

@@ -4,6 +4,7 @@
 struct DescribeArguments {
   std::string dataPath;
   bool json = false;
+  char delimiter = 0;  // of a plain CSV file; 0: detected
 };
 
 // Prints the dictionary a data file yields; its faults and warnings go to

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "cli/DelimiterOption.h"
 #include "cli/DescribeCommand.h"
 #include "cli/FunctionsCommand.h"
 #include "cli/InterruptCleanup.h"
@@ -26,6 +27,9 @@ constexpr const char* kReferenceFooter =
     "The reference: docs/reference/ggraph.md (GGRAPH and VGRAPH), docs/reference/functions.md (summary functions), "
     "docs/reference/gpl.md (the GPL that is drawn), docs/cli.md (this program).";
 
+constexpr const char* kDelimiterHelp =
+    "The delimiter of plain CSV files: comma, semicolon, tab or pipe (detected when not given)";
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -40,6 +44,8 @@ int main(int argc, char** argv) {
   runCommand->add_option("file", run.commandFile, "The command file")->required();
   runCommand->add_option("--data", run.options.dataPath, "The working data file (datapackage.json or .csv)");
   runCommand->add_option("--dataset", run.dataSets, "A named data set, as NAME=PATH")->take_all();
+  std::string runDelimiter, describeDelimiter;
+  runCommand->add_option("--delimiter", runDelimiter, kDelimiterHelp)->check(CheckDelimiterName);
   runCommand->add_option("--json", run.jsonPath, "Write the output document as JSON to this file");
   runCommand->add_option("--html", run.htmlPath, "Write the run as a self-contained web page to this file");
   runCommand->add_option("--svg", run.svgFolder, "Draw every chart as an SVG file into this folder");
@@ -53,6 +59,7 @@ int main(int argc, char** argv) {
   CLI::App* describeCommand = app.add_subcommand("describe", "Show the dictionary a data file yields");
   describeCommand->add_option("--data", describe.dataPath, "The data file (datapackage.json, its folder, or .csv)")
       ->required();
+  describeCommand->add_option("--delimiter", describeDelimiter, kDelimiterHelp)->check(CheckDelimiterName);
   describeCommand->add_flag("--json", describe.json, "Write the dictionary as JSON");
 
   CLI::App* functionsCommand = app.add_subcommand("functions", "List the summary functions of GRAPHDATASET VARIABLES");
@@ -74,6 +81,8 @@ int main(int argc, char** argv) {
     if (app.get_subcommands().empty()) std::cerr << "ggraph: the commands are " << CommandNames(app) << '\n';
     return kExitUsage;
   }
+  run.options.delimiter = DelimiterNamed(runDelimiter);
+  describe.delimiter = DelimiterNamed(describeDelimiter);
   if (runCommand->parsed()) return RunCommandFile(run);
   if (describeCommand->parsed()) return DescribeDataFile(describe);
   if (functionsCommand->parsed()) return ListSummaryFunctions();

@@ -11,17 +11,6 @@
 #include "host/engine/VEXA_Variable.h"
 #include "report/Utf8FromLocalCodePage.h"
 
-namespace {
-
-bool IsBlankText(const AggregationCategory& category) {
-  if (!category.IsString() || category.GetMemberColumn() >= 0) return false;
-  const char* text = category.GetString()->text;
-  const std::size_t size = static_cast<std::size_t>(category.GetStringCells()) * sizeof(OBS);
-  return std::all_of(text, text + size, [](char c) { return c == ' '; });
-}
-
-}  // namespace
-
 AggregatedCellWriter::AggregatedCellWriter(GGraphDataSet::Rep& rep, VEXA_DataSource& source)
     : rep_(rep),
       source_(source),
@@ -92,12 +81,8 @@ void AggregatedCellWriter::WriteLastLevel(const int* firstPath, std::size_t cell
   for (std::size_t c = 0; c < cells; ++c) {
     if (!lastLevel_[c]) continue;
     path_.back() = &(*categories_.back())[firstPath[c * breaks + breaks - 1]];
-    if (rep_.reportMissing || !HasBlankCategory()) WriteCell(*lastLevel_[c], total);
+    WriteCell(*lastLevel_[c], total);
   }
-}
-
-bool AggregatedCellWriter::HasBlankCategory() const {
-  return std::any_of(path_.begin(), path_.end(), [](const AggregationCategory* c) { return IsBlankText(*c); });
 }
 
 void AggregatedCellWriter::WriteCell(const StatValues& values, double lastLevelCount) {
@@ -133,10 +118,11 @@ void AggregatedCellWriter::WriteStatistics(const StatValues& values, double last
   for (std::size_t i = 0; i < rep_.statistics.size(); ++i) {
     GGraphStatistic& statistic = *rep_.statistics[i];
     const double value = values.GetStatValue(static_cast<int>(i));
+    const double shown = statistic.BoundedResult(value);
     if (stacked_)
-      stackedColumns_.WriteNumber(row + static_cast<int>(i), static_cast<int>(i), value);
+      stackedColumns_.WriteNumber(row + static_cast<int>(i), static_cast<int>(i), shown);
     else
-      table_->SetVariableValue(statisticColumns_[i].value, row, value);
+      table_->SetVariableValue(statisticColumns_[i].value, row, shown);
     if (!statistic.IsInterval()) continue;
     double count = values.GetStatValue(statisticCount_);
     if (statistic.IsCount() && hasBreaks) count = lastLevelCount;

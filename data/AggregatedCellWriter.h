@@ -34,7 +34,6 @@ class AggregatedCellWriter {
   // `cells` filled cells that differ in the last break variable only, their
   // category paths one after another from `firstPath`.
   void WriteLastLevel(const int* firstPath, std::size_t cells);
-  bool HasBlankCategory() const;
   void WriteCell(const StatValues& values, double lastLevelCount);
   void WriteBreakValue(std::size_t k, const AggregationCategory& category, int row);
   void WriteStatistics(const StatValues& values, double lastLevelCount, int row);

@@ -124,8 +124,7 @@ bool CaseRowWriter::WriteEntry(const Entry& entry, const VEXA_InputCaseIterator&
     return true;
   }
   const std::string text = entry.width ? StringCellText(cell, entry.width) : std::string();
-  const bool missing =
-      entry.dictionaryVariable->IsMissing(cell) == 1 || (entry.width && IsBlankStringValue(text));
+  const bool missing = entry.dictionaryVariable->IsMissing(cell) == 1;
   if (!missing) {
     if (entry.set >= 0) ++setValues_[static_cast<std::size_t>(entry.set)];
   } else if (!rep_.reportMissing) {

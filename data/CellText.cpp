@@ -10,12 +10,9 @@ constexpr int kSignificantDigits = 16;
 
 std::string StringCellText(const OBS* cell, int width) {
   std::string text(cell->text, static_cast<std::size_t>(width < 0 ? 0 : width));
-  const std::size_t lastShown = text.find_last_not_of(' ');
-  if (text.size() >= 2 && lastShown != std::string::npos) text.erase(lastShown + 1);
+  text.erase(text.find_last_not_of(' ') + 1);  // npos + 1 is 0: a blank cell gives ""
   return text;
 }
-
-bool IsBlankStringValue(const std::string& text) { return text.empty() || text == " "; }
 
 std::string NumberText(double value) { return ChartString().assignDouble(value, kSignificantDigits).toUTF8(); }
 

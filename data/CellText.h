@@ -5,12 +5,8 @@ class VEXA_Variable;
 union OBS;
 
 // The text of a string cell: as many bytes as the width, without trailing
-// blanks when it is at least two characters long and not all blank. An
-// all-blank text of two or more characters stays as it is.
+// blanks. A blank cell is the value "", one category like any other.
 std::string StringCellText(const OBS* cell, int width);
-
-// A string value that counts as missing: empty, or one blank.
-bool IsBlankStringValue(const std::string& text);
 
 // A number as the tables and filters show it: 16 significant digits, UTF-8.
 std::string NumberText(double value);

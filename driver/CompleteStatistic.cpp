@@ -84,6 +84,9 @@ void CompleteErrorBars(XGraph& graph, const GGraphDataSet& dataSet, const GGraph
 
 void CompleteStatistic(XGraph& graph, const GGraphDataSet& dataSet, const GGraphStatistic& statistic,
                        const RelabelString& relabel) {
+  if (statistic.HasMissingResult())
+    ReportTemplate("The result of ^1 is beyond the range of numbers in some cells; they are missing in the chart.",
+                   {statistic.GetFullLabel()}, kLevelWarning);
   XVariable& column = *graph.getVariable(statistic.GetGPLLabel(), 0);
   column.setLabel(ChartString(statistic.GetFullLabel()));
   column.setCreator(kCreatorData);

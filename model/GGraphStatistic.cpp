@@ -146,6 +146,14 @@ IntervalKind GGraphStatistic::GetIntervalKind() const { return rep_->Kind(); }
 double GGraphStatistic::GetIntervalLevel() const { return rep_->intervalLevel; }
 bool GGraphStatistic::HasMissingBound() const { return rep_->missingBound; }
 
+double GGraphStatistic::BoundedResult(double value) {
+  if (value == kSysMiss || (!IsUnbounded(value) && value == value)) return value;
+  rep_->missingResult = true;
+  return kSysMiss;
+}
+
+bool GGraphStatistic::HasMissingResult() const { return rep_->missingResult; }
+
 int GGraphStatistic::GetIntervalStatistic() const {
   return rep_->IsInterval() ? rep_->entry.interval->boundStatistic : 0;
 }

@@ -51,6 +51,10 @@ class GGraphStatistic {
   // A fraction (0.95) for confidence intervals, else the multiplier.
   double GetIntervalLevel() const;
   bool HasMissingBound() const;
+  // A result that does not exist as a number (a sum or count beyond the
+  // double range) becomes system-missing and marks the statistic.
+  double BoundedResult(double value);
+  bool HasMissingResult() const;
   // The code of the further statistic the bounds are computed from; 0 for
   // functions that are not intervals.
   int GetIntervalStatistic() const;

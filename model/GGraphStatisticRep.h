@@ -25,6 +25,7 @@ struct GGraphStatistic::Rep {
   ChartString lowGplLabel;
   ChartString highGplLabel;
   bool missingBound = false;
+  bool missingResult = false;
 
   bool IsInterval() const { return entry.interval != nullptr; }
   IntervalKind Kind() const { return entry.interval ? entry.interval->kind : kConfidenceInterval; }

@@ -150,9 +150,9 @@ AggregationResult MomentResult(const AggregationStatistic& statistic, const Mome
   if (m.weight <= 0) return AggregationResult();
   switch (code) {
     case kStatSum:
-      return AggregationResult(m.shift * m.weight + m.sum);
+      return AggregationResult(m.total.Value());
     case kStatMean:
-      return AggregationResult(m.shift + m.sum / m.weight);
+      return AggregationResult(m.total.Value() / m.weight);
     case kStatMinimum:
       return AggregationResult(m.min);
     case kStatMaximum:

@@ -275,7 +275,7 @@ void CubePart::Accumulate(const ChannelSpec& spec, ChannelSums& sums) {
     case ChannelKind::kMoments: {
       const unsigned parts = spec.momentParts;
       if (sums.moments.size() < cellCount)
-        sums.moments.resize(cellCount, parts == 0 ? Moments::AboutZero() : Moments{});
+        sums.moments.resize(cellCount);
       Moments* moments = sums.moments.data();
       if (parts & kMomentExtremes) {
         ForEachEntry(mask, [&](int i, int cell, double) { moments[cell].Add(x[i], w[i]); });

@@ -1,7 +1,10 @@
 #include "engine/data/CellParsers.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -36,9 +39,67 @@ int DaysInMonth(int year, int month) {
   return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
+bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
+  if (text.size() != word.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if ((text[i] | 0x20) != word[i]) return false;
+  return true;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// NaN, INF, -INF and +INF.
+bool ParseNotFinite(std::string_view text, double* value) {
+  if (EqualsIgnoringCase(text, "nan")) {
+    *value = std::nan("");
+    return true;
+  }
+  bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+  if (!EqualsIgnoringCase(text, "inf") && !EqualsIgnoringCase(text, "infinity")) return false;
+  *value = negative ? -HUGE_VAL : HUGE_VAL;
+  return true;
+}
+
+// A number from_chars refused as out of range: infinite beyond the double
+// range, as strtod rounds it below.
+double OutOfRangeValue(const char* first, const char* end) { return std::strtod(std::string(first, end).c_str(), nullptr); }
+
+// A number written in a form as a plain number: without group characters,
+// with a point for the decimal character and, unless bare, without the text
+// around it.
+std::string PlainNumberText(std::string_view text, const NumberForm& form) {
+  if (!form.bareNumber) {
+    auto isNumberChar = [&](char c) { return IsDigit(c) || c == form.decimalChar; };
+    std::size_t first = 0;
+    while (first < text.size() && !isNumberChar(text[first])) ++first;
+    if (first > 0 && (text[first - 1] == '-' || text[first - 1] == '+')) --first;
+    std::size_t last = text.size();
+    while (last > first && !isNumberChar(text[last - 1])) --last;
+    text = text.substr(first, last - first);
+  }
+  std::string plain;
+  for (char c : text) {
+    if (c == form.groupChar) continue;
+    plain += c == form.decimalChar ? '.' : c == '.' ? 'x' : c;  // a stray '.' makes the text no number
+  }
+  return plain;
+}
+
 }  // namespace
 
 bool ParseNumberText(std::string_view text, double* value, int* decimals) {
+  if (!text.empty() && (text.front() == ' ' || text.back() == ' ' || text.front() == '\t' || text.back() == '\t'))
+    text = TrimBlanks(text);
+  if (text.empty()) return false;
+  if ((text.back() | 0x20) == 'n' || (text.back() | 0x20) == 'f' || (text.back() | 0x20) == 'y') {
+    *decimals = 0;
+    if (ParseNotFinite(text, value)) return true;
+  }
   const char* end = text.data() + text.size();
   PlainDecimal decimal;
   const char* p = ScanPlainDecimal(text.data(), end, &decimal);
@@ -56,7 +117,14 @@ bool ParseNumberText(std::string_view text, double* value, int* decimals) {
   }
   const char* first = text.data() + (text[0] == '+');
   auto [last, error] = std::from_chars(first, end, *value);
-  return error == std::errc() && last == end;
+  if (error == std::errc::result_out_of_range && last == end) *value = OutOfRangeValue(first, end);
+  return (error == std::errc() || error == std::errc::result_out_of_range) && last == end;
+}
+
+bool ParseNumberInForm(std::string_view text, const NumberForm& form, double* value, int* decimals) {
+  if (form.IsPlain()) return ParseNumberText(text, value, decimals);
+  std::string plain = PlainNumberText(text, form);
+  return !plain.empty() && ParseNumberText(plain, value, decimals);
 }
 
 bool ParseDateText(std::string_view text, double* value) {

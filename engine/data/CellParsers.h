@@ -5,9 +5,24 @@
 // Converters from the text of a CSV cell to the number stored in the cell.
 // Each returns false when the text is not a value of its kind.
 
-// A decimal number such as -12.5, 3e-4 or .5 (no blanks, no "inf" or "nan").
-// decimals receives the number of digits after the decimal point.
+// A decimal number such as -12.5, 3e-4 or .5, blanks around it allowed.
+// NaN, INF and -INF (in any case) and numbers beyond the double range (1e309)
+// are numbers too: *value is then not finite, and the caller decides what
+// they become. decimals receives the number of digits after the decimal
+// point.
 bool ParseNumberText(std::string_view text, double* value, int* decimals);
+
+// How a data package writes the numbers of a field.
+struct NumberForm {
+  char groupChar = 0;      // between groups of digits, such as ',' in 1,234
+  char decimalChar = '.';  // before the fraction
+  bool bareNumber = true;  // false: text may come before and after the number ("$12", "5 %")
+
+  bool IsPlain() const { return groupChar == 0 && decimalChar == '.' && bareNumber; }
+};
+
+// A number written in the form; false when the text holds none.
+bool ParseNumberInForm(std::string_view text, const NumberForm& form, double* value, int* decimals);
 // yyyy-mm-dd, as seconds since 1970-01-01.
 bool ParseDateText(std::string_view text, double* value);
 // hh:mm or hh:mm:ss with optional fractions of a second, as seconds.

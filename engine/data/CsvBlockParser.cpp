@@ -6,6 +6,7 @@
 
 #include "engine/data/CellParsers.h"
 #include "engine/data/CsvFieldScanner.h"
+#include "engine/data/Utf8Text.h"
 
 namespace {
 
@@ -24,12 +25,13 @@ bool IsNullText(const CsvField& field, std::string_view text) {
 }
 
 // Reads a non-empty cell of a numeric kind; false when it is no such value.
-bool ParseValue(FieldKind kind, std::string_view text, double* value, int* decimals) {
-  switch (kind) {
+bool ParseValue(const CsvField& field, std::string_view text, double* value, int* decimals) {
+  switch (field.kind) {
     case FieldKind::kNumber:
-      return ParseNumberText(text, value, decimals);
+      return ParseNumberInForm(text, field.numberForm, value, decimals);
     case FieldKind::kInteger:
-      return ParseNumberText(text, value, decimals) && *value == std::trunc(*value);
+      return ParseNumberInForm(text, field.numberForm, value, decimals) &&
+             (!std::isfinite(*value) || *value == std::trunc(*value));
     case FieldKind::kDate:
       return ParseDateText(text, value);
     case FieldKind::kDateTime:
@@ -107,8 +109,10 @@ class BlockParser {
 
   // The common case of a numeric cell, read without looking at it twice.
   bool ReadPlainNumber(CsvFieldScanner& scanner, int c, long r, CsvFieldScanner::Stop* stop) {
-    FieldKind kind = table_.fields[static_cast<std::size_t>(c)].kind;
-    if ((kind != FieldKind::kNumber && kind != FieldKind::kInteger) || numericNullTexts_[static_cast<std::size_t>(c)])
+    const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
+    FieldKind kind = field.kind;
+    if ((kind != FieldKind::kNumber && kind != FieldKind::kInteger) || numericNullTexts_[static_cast<std::size_t>(c)] ||
+        !field.numberForm.IsPlain())
       return false;
     double value;
     int decimals, length;
@@ -135,7 +139,8 @@ class BlockParser {
     double value;
     int decimals = 0;
     if (numericNullTexts_[static_cast<std::size_t>(c)] && IsNullText(field, text)) return kSysMiss;
-    if (ParseValue(field.kind, text, &value, &decimals)) {
+    if (ParseValue(field, text, &value, &decimals)) {
+      if (!std::isfinite(value)) return NotFinite(stats, text, line);
       stats.maxDecimals = std::max(stats.maxDecimals, decimals);
       stats.maxLength = std::max(stats.maxLength, static_cast<int>(text.size()));
       return value;
@@ -148,9 +153,19 @@ class BlockParser {
     return kSysMiss;
   }
 
+  // NaN, INF and numbers beyond the double range are system-missing.
+  static double NotFinite(ColumnStats& stats, std::string_view text, long line) {
+    if (stats.notFinite++ == 0) {
+      stats.firstNotFiniteLine = line;
+      stats.firstNotFiniteText = text;
+    }
+    return kSysMiss;
+  }
+
   void StoreText(int c, long r, std::string_view text, long line) {
     const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
     if (!text.empty() && IsNullText(field, text)) text = {};
+    if (std::string problem = NotUtf8Problem(text); !problem.empty()) return Fault(line, c + 1, problem);
     int length = static_cast<int>(text.size());
     int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
     if (length > limit) {
@@ -212,6 +227,11 @@ void ColumnStats::Merge(const ColumnStats& later) {
     firstBadText = later.firstBadText;
   }
   badCells += later.badCells;
+  if (notFinite == 0 && later.notFinite > 0) {
+    firstNotFiniteLine = later.firstNotFiniteLine;
+    firstNotFiniteText = later.firstNotFiniteText;
+  }
+  notFinite += later.notFinite;
 }
 
 CsvBlockResult ParseCsvBlock(const CsvTable& table, const char* begin, const char* end, const CsvBlock& block,

@@ -21,6 +21,9 @@ struct ColumnStats {
   long badCells = 0;    // cells that are not values of the column's kind
   long firstBadLine = 0;
   std::string firstBadText;
+  long notFinite = 0;  // NaN, INF and numbers beyond the double range
+  long firstNotFiniteLine = 0;
+  std::string firstNotFiniteText;
 
   // Adds the stats of a later stretch of the same column.
   void Merge(const ColumnStats& later);

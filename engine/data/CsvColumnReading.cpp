@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/data/NotFiniteWarning.h"
 #include "engine/data/PlainCsvPlan.h"
 
 namespace {
@@ -114,5 +115,6 @@ bool ReadColumnsOfKinds(const FileReader& file, DataPlan* plan, const CsvRowMap&
     }
   }
   WarnAboutBadCells(*plan, *out, problems);
+  WarnAboutNotFiniteNumbers(*plan, out->stats, problems);
   return true;
 }

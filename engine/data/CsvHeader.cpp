@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/data/CsvFieldScanner.h"
+#include "engine/data/Utf8Text.h"
 
 namespace {
 
@@ -71,6 +72,10 @@ bool ReadCsvHeader(const FileReader& file, const std::string& shownName, const C
                      scanner.Error());
       return false;
     }
+    for (std::size_t c = 0; c < header->names.size(); ++c)
+      if (std::string problem = NotUtf8Problem(header->names[c]); !problem.empty())
+        problems.Error(DataProblems::Where(shownName, 1, static_cast<long>(c) + 1), problem);
+    if (problems.HasErrors()) return false;
     header->firstDataLine = scanner.Line();
     header->dataStart = std::min(start + static_cast<std::size_t>(scanner.Position() - text.data()), header->dataEnd);
     return true;

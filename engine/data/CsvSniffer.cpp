@@ -34,7 +34,7 @@ char MostFrequentDelimiter(const std::vector<char>& sample, char quote) {
 
 }  // namespace
 
-bool SniffCsvDialect(const FileReader& file, const std::string& shownName, CsvDialect* dialect,
+bool SniffCsvDialect(const FileReader& file, const std::string& shownName, char givenDelimiter, CsvDialect* dialect,
                      DataProblems& problems) {
   std::vector<char> sample;
   if (!file.Read(0, std::min(kSniffBytes, file.Size()), sample)) {
@@ -46,6 +46,6 @@ bool SniffCsvDialect(const FileReader& file, const std::string& shownName, CsvDi
                    "the lines end with a carriage return alone; save the file with LF or CR LF line ends");
     return false;
   }
-  dialect->delimiter = MostFrequentDelimiter(sample, dialect->quote);
+  dialect->delimiter = givenDelimiter ? givenDelimiter : MostFrequentDelimiter(sample, dialect->quote);
   return true;
 }

@@ -4,9 +4,9 @@
 #include "engine/data/FileReader.h"
 
 // Settles the dialect of a plain CSV file from its first line: the delimiter
-// (comma, semicolon, tab or pipe: the one the header line holds most often
-// outside quotes; comma when it holds none). False, with the reason in
+// given (when not 0) or else the one of comma, semicolon, tab and pipe that
+// the header line holds most often outside quotes (comma when it holds none). False, with the reason in
 // problems, for a file whose lines end with a carriage return alone, which
 // the reader would take for one long line.
-bool SniffCsvDialect(const FileReader& file, const std::string& shownName, CsvDialect* dialect,
+bool SniffCsvDialect(const FileReader& file, const std::string& shownName, char givenDelimiter, CsvDialect* dialect,
                      DataProblems& problems);

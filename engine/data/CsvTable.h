@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/data/CellParsers.h"
+
 // The widest string value the engine holds: a format keeps its width in one
 // byte.
 inline constexpr int kMaxStringWidth = 255;
@@ -21,12 +23,14 @@ struct CsvField {
   // Cells with one of these texts are empty: system-missing for numbers,
   // blank for strings. An empty cell always is.
   std::vector<std::string> nullTexts;
+  NumberForm numberForm;  // numbers
 };
 
 struct CsvDialect {
   char delimiter = ',';
   char quote = '"';
   bool header = true;
+  std::string encoding;  // of the file, as iconv names it; empty for UTF-8
 };
 
 // A CSV file and what its columns hold.

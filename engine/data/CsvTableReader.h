@@ -22,6 +22,7 @@ struct CsvReadOptions {
   std::size_t keepBytes = std::size_t{256} << 20;
   // Blocks per chunk of such a pass; 0: four per worker.
   int chunkBlocks = 0;
+  char delimiter = 0;  // of a plain CSV file, as the user gave it; 0: detected
 };
 
 // The blocks a chunk of a pass over a file holds.

@@ -35,7 +35,9 @@ void ReportLaterPass(const DataProblems& problems) {
 
 }  // namespace
 
-DataCatalog::DataCatalog(std::string workingPath, const std::vector<std::pair<std::string, std::string>>& dataSets) {
+DataCatalog::DataCatalog(std::string workingPath, const std::vector<std::pair<std::string, std::string>>& dataSets,
+                         CsvReadOptions readOptions)
+    : readOptions_(readOptions) {
   working_.path = std::move(workingPath);
   for (const auto& [name, path] : dataSets) named_.emplace_back(name, Entry{path, false, {}});
 }
@@ -62,7 +64,7 @@ DataCatalog::Opened DataCatalog::Open(Entry& entry, const CsvReadOptions& option
 DataCatalog::Opened DataCatalog::OpenWorkingData(const std::optional<std::vector<std::string>>& readFirst) {
   if (working_.path.empty()) return Opened{};
   bool loadedBefore = working_.loaded;
-  CsvReadOptions options;
+  CsvReadOptions options = readOptions_;
   options.lazy = readFirst.has_value();
   if (readFirst) options.readFirst = *readFirst;
   Opened opened = Open(working_, options);
@@ -85,5 +87,5 @@ bool DataCatalog::HasDataSet(const std::string& name) const {
 
 DataCatalog::Opened DataCatalog::OpenDataSet(const std::string& name) {
   Entry* entry = FindDataSet(name);
-  return entry ? Open(*entry, CsvReadOptions{}) : Opened{};
+  return entry ? Open(*entry, readOptions_) : Opened{};
 }

@@ -15,7 +15,8 @@
 // time; warnings are reported once, when the file is loaded.
 class DataCatalog {
  public:
-  DataCatalog(std::string workingPath, const std::vector<std::pair<std::string, std::string>>& dataSets);
+  DataCatalog(std::string workingPath, const std::vector<std::pair<std::string, std::string>>& dataSets,
+              CsvReadOptions readOptions = {});
   ~DataCatalog();
 
   struct Opened {
@@ -45,6 +46,7 @@ class DataCatalog {
   Opened Open(Entry& entry, const CsvReadOptions& options);
   Entry* FindDataSet(const std::string& name);
 
+  CsvReadOptions readOptions_;
   Entry working_;
   std::vector<std::pair<std::string, Entry>> named_;
 };

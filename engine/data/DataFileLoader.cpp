@@ -7,6 +7,7 @@
 #include "engine/data/DataPackageReader.h"
 #include "engine/data/LazyCsvColumns.h"
 #include "engine/data/PlainCsvPlan.h"
+#include "engine/data/Utf8FileCopy.h"
 #include "engine/data/VariableNames.h"
 
 namespace {
@@ -82,12 +83,19 @@ LoadedData Load(const std::string& path, const std::string& shownName, const Csv
   if (package && !ReadDataPackage(packagePath, shownPackage, &plan, loaded.problems)) return loaded;
   if (!package) plan.table = CsvTable{path, shownName, {}, {}};
   loaded.files.push_back(plan.table.path);
-  auto file = std::make_unique<FileReader>(plan.table.path);
+  // A file in another encoding is read from its UTF-8 copy; the reader keeps
+  // the copy open, so lazy reads still find it after the copy is removed.
+  Utf8FileCopy converted;
+  const std::string& encoding = plan.table.dialect.encoding;
+  if (!encoding.empty() && !converted.Make(plan.table.path, encoding, plan.table.shownName, loaded.problems))
+    return loaded;
+  auto file = std::make_unique<FileReader>(encoding.empty() ? plan.table.path : converted.Path());
   if (!file->IsOpen()) {
     loaded.problems.Error(plan.table.shownName, "the file cannot be read: " + file->Error());
     return loaded;
   }
-  if (!package && !SniffCsvDialect(*file, plan.table.shownName, &plan.table.dialect, loaded.problems)) return loaded;
+  if (!package && !SniffCsvDialect(*file, plan.table.shownName, options.delimiter, &plan.table.dialect, loaded.problems))
+    return loaded;
   CsvHeader header;
   if (!ReadCsvHeader(*file, plan.table.shownName, plan.table.dialect, &header, loaded.problems)) return loaded;
   bool planned = package ? CheckHeader(plan, header, loaded.problems) : PlanPlainCsv(*file, header, &plan, loaded.problems);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -11,6 +13,7 @@
 #include "engine/data/CellParsers.h"
 #include "engine/data/DisplayFormat.h"
 #include "engine/data/JsonFile.h"
+#include "engine/data/Utf8FileCopy.h"
 #include "engine/data/VariableNames.h"
 
 namespace {
@@ -165,10 +168,16 @@ class PackageReader {
 
   bool ReadEncoding(const json& entry, const std::string& base) {
     if (!entry.contains("encoding")) return true;
-    std::string encoding = entry["encoding"].is_string() ? entry["encoding"].get<std::string>() : "";
-    for (char& c : encoding) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (encoding == "utf-8" || encoding == "utf8") return true;
-    return Fail(package_, base + "/encoding", "only UTF-8 data files are supported");
+    if (!entry["encoding"].is_string()) return Fail(package_, base + "/encoding", "\"encoding\" must be a text");
+    std::string encoding = entry["encoding"].get<std::string>();
+    std::string lower = encoding;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "utf-8" || lower == "utf8") return true;
+    if (!Utf8FileCopy::IsKnownEncoding(encoding))
+      return Fail(package_, base + "/encoding",
+                  "the encoding " + Quoted(encoding) + " is not known (known ones include UTF-8, latin1 and windows-1252)");
+    plan_.table.dialect.encoding = encoding;
+    return true;
   }
 
   bool LoadSchema(const json& entry, const std::string& base) {
@@ -242,7 +251,7 @@ class PackageReader {
       }
       definition.label = field["title"].get<std::string>();
     }
-    if (!ReadWidthAndFormat(field, pointer, csv, variable) || !ReadCategories(field, pointer, csv.kind, definition) ||
+    if (!ReadNumberForm(field, pointer, csv) || !ReadWidthAndFormat(field, pointer, csv, variable) || !ReadCategories(field, pointer, csv.kind, definition) ||
         !ReadMissingValues(field, pointer, csv.kind, definition) || !ReadMissingRange(field, pointer, csv.kind, definition) ||
         !ReadLevel(field, pointer, csv.kind, definition))
       return;
@@ -274,6 +283,31 @@ class PackageReader {
                                              " is not supported (number, integer, string, date, datetime, time)");
   }
 
+  // groupChar, decimalChar and bareNumber of a number or integer field.
+  bool ReadNumberForm(const json& field, const std::string& pointer, CsvField& csv) {
+    bool numeric = csv.kind == FieldKind::kNumber || csv.kind == FieldKind::kInteger;
+    auto character = [&](const char* key, char* out) {
+      if (!field.contains(key)) return true;
+      const json& value = field[key];
+      if (!numeric) return SchemaFail(pointer + "/" + key, std::string("\"") + key + "\" applies to number fields only");
+      if (!value.is_string() || value.get<std::string>().size() != 1 ||
+          std::isdigit(static_cast<unsigned char>(value.get<std::string>()[0])) || value.get<std::string>() == "-")
+        return SchemaFail(pointer + "/" + key, std::string("\"") + key + "\" must be one character other than a digit");
+      *out = value.get<std::string>()[0];
+      return true;
+    };
+    NumberForm& form = csv.numberForm;
+    if (!character("groupChar", &form.groupChar) || !character("decimalChar", &form.decimalChar)) return false;
+    if (form.groupChar == form.decimalChar)
+      return SchemaFail(pointer + "/groupChar", "\"groupChar\" and \"decimalChar\" must differ");
+    if (!field.contains("bareNumber")) return true;
+    if (!numeric) return SchemaFail(pointer + "/bareNumber", "\"bareNumber\" applies to number fields only");
+    if (!field["bareNumber"].is_boolean())
+      return SchemaFail(pointer + "/bareNumber", "\"bareNumber\" must be true or false");
+    form.bareNumber = field["bareNumber"].get<bool>();
+    return true;
+  }
+
   bool ReadWidthAndFormat(const json& field, const std::string& pointer, CsvField& csv, VariablePlan& variable) {
     bool isString = csv.kind == FieldKind::kString;
     VariableDefinition& definition = variable.definition;
@@ -302,6 +336,10 @@ class PackageReader {
   // A value of the field's kind given in the schema (a category, a missing
   // value, a range end).
   bool ValueOf(const json& value, FieldKind kind, const std::string& pointer, double* number, std::string* text) {
+    if (value.is_number() && kind != FieldKind::kString) {  // the common case, without its text
+      *number = value.get<double>();
+      return true;
+    }
     std::optional<std::string> cell = CellText(value);
     if (!cell) return SchemaFail(pointer, "the value must be a text or a number");
     if (kind == FieldKind::kString) {
@@ -314,7 +352,7 @@ class PackageReader {
               : kind == FieldKind::kDate     ? ParseDateText(*cell, number)
               : kind == FieldKind::kDateTime ? ParseDateTimeText(*cell, number)
               : kind == FieldKind::kTime     ? ParseTimeText(*cell, number)
-                                             : ParseNumberText(*cell, number, &decimals);
+                                             : ParseNumberText(*cell, number, &decimals) && std::isfinite(*number);
     return ok ? true : SchemaFail(pointer, "the value " + Quoted(*cell) + " does not fit the field's type");
   }
 
@@ -342,6 +380,7 @@ class PackageReader {
     const json& items = field[key];
     std::string at = pointer + "/" + key;
     if (!items.is_array()) return SchemaFail(at, std::string("\"") + key + "\" must be a list");
+    definition.valueLabels.Reserve(definition.valueLabels.Entries().size() + items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
       double number = 0;
       std::string text;

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/data/Utf8Text.h"
+
 namespace {
 
 // A JSON pointer's segment as the key it names ("~1" is '/', "~0" is '~').
@@ -115,6 +117,12 @@ bool JsonFile::Load(const std::string& path, const std::string& shownName, DataP
   lineStarts_ = {0};
   for (std::size_t i = 0; i < text.size(); ++i)
     if (text[i] == '\n') lineStarts_.push_back(i + 1);
+  std::size_t badLength;
+  if (std::size_t bad = FirstInvalidUtf8(text, &badLength); bad < text.size()) {
+    problems.Error(name_ + ", " + LineAndColumn(bad),
+                   "the bytes " + HexBytes(text.substr(bad, badLength)) + " are not UTF-8 text; a data package file must be UTF-8");
+    return false;
+  }
   rapidjson::StringStream stream(text.c_str());
   JsonPointerFinder checker(stream, nullptr);
   rapidjson::Reader reader;

@@ -1,16 +1,32 @@
 #include "engine/data/ValueLabelTable.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "engine/data/TextCells.h"
 
+namespace {
+
+// The key of a value: its bits, with -0 and 0 made one.
+std::uint64_t NumberKey(double value) {
+  if (value == 0) value = 0;
+  std::uint64_t key;
+  std::memcpy(&key, &value, sizeof key);
+  return key;
+}
+
+}  // namespace
+
 void ValueLabelTable::AddNumber(double value, std::string label) {
-  auto [slot, added] = byNumber_.try_emplace(value, entries_.size());
-  if (added)
-    entries_.push_back(Entry{value, {}, std::move(label)});
-  else
-    entries_[slot->second].label = std::move(label);
+  const std::uint64_t key = NumberKey(value);
+  if (!byNumber_) byNumber_.emplace();
+  if (int known = byNumber_->Find(key); known >= 0) {
+    entries_[static_cast<std::size_t>(known)].label = std::move(label);
+    return;
+  }
+  byNumber_->Insert(key, static_cast<int>(entries_.size()));
+  entries_.push_back(Entry{value, {}, std::move(label)});
 }
 
 void ValueLabelTable::AddText(std::string_view value, std::string label) {
@@ -45,9 +61,9 @@ const char* ValueLabelTable::GetLabel(const OBS* cell) const {
 }
 
 const char* ValueLabelTable::GetLabel(double value) const {
-  if (IsString()) return nullptr;
-  auto found = byNumber_.find(value);
-  return found == byNumber_.end() ? nullptr : entries_[found->second].label.c_str();
+  if (IsString() || !byNumber_) return nullptr;
+  int found = byNumber_->Find(NumberKey(value));
+  return found < 0 ? nullptr : entries_[static_cast<std::size_t>(found)].label.c_str();
 }
 
 const char* ValueLabelTable::GetLabel(const char* text) const {

@@ -10,5 +10,6 @@ struct EngineOptions {
   std::string invokedBy;                                       // two-character module code
   bool thinClient = false;
   bool debug = false;
+  char delimiter = 0;                                          // of plain CSV files; 0: detected
   std::vector<std::string> outputPaths;                        // files the run writes, never read by it
 };

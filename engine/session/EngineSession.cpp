@@ -40,7 +40,8 @@ ModuleLoader& EngineSession::Module() {
 }
 
 DataCatalog& EngineSession::Data() {
-  if (!data_) data_ = std::make_unique<DataCatalog>(options_.dataPath, options_.dataSets);
+  if (!data_) data_ = std::make_unique<DataCatalog>(options_.dataPath, options_.dataSets,
+                                                          CsvReadOptions{.delimiter = options_.delimiter});
   return *data_;
 }
 

@@ -292,6 +292,23 @@ TEST(CellStatistics, NoValidValueOrASingleCase) {
   EXPECT_EQ(Summaries({4, M}, {}, stats), (std::vector<double>{1, 4, 4, M, M, 4, 0, 0, 4}));
 }
 
+// Sums never overflow needlessly and keep what a plain sum rounds away, alone
+// (the weight and the sum) or beside the moments a deviation needs; a sum
+// beyond the double range is infinite, for the module to report.
+TEST(CellStatistics, SumsAreCompensatedAndOverflowOnlyWhenTheyMust) {
+  const AggregationStatistic sum(kStatSum), mean(kStatMean), sd(kStatStdDev);
+  for (const std::vector<AggregationStatistic>& stats :
+       {std::vector<AggregationStatistic>{sum, mean}, std::vector<AggregationStatistic>{sum, mean, sd}}) {
+    const bool moments = stats.size() == 3;
+    EXPECT_EQ(Summaries({-1e308, 1e308}, {}, stats)[0], 0) << moments;
+    EXPECT_EQ(Summaries({1e16, 1, -1e16}, {}, stats)[0], 1) << moments;
+    EXPECT_EQ(Summaries({1e308, 1e308}, {}, stats)[0], HUGE_VAL) << moments;
+    EXPECT_EQ(Summaries({1e308, 1e308}, {}, stats)[1], HUGE_VAL) << moments;
+    EXPECT_EQ(Summaries({-1e308, -1e308}, {}, stats)[0], -HUGE_VAL) << moments;
+  }
+  EXPECT_EQ(Summaries({1, 2}, {1e308, 1e308}, {AggregationStatistic(kStatCount)})[0], HUGE_VAL);
+}
+
 TEST(AggregationStatisticParameters, OneParameterFunctionsReportTheirValueAsLowerLimit) {
   struct Case {
     int code;

@@ -22,20 +22,53 @@ TEST(NumberText, ReadsDecimalNumbersOnly) {
     double value;
     int decimals;
   };
+  const double inf = HUGE_VAL, nan = std::nan("");
   for (Case c : {Case{"1.5", true, 1.5, 1}, Case{"-0.25", true, -0.25, 2}, Case{"+2", true, 2, 0},
                  Case{".5", true, 0.5, 1}, Case{"5.", true, 5, 0}, Case{"1e3", true, 1000, 0},
                  Case{"2.5E-2", true, 0.025, 1}, Case{"0.1", true, 0.1, 1}, Case{"50.1234", true, 50.1234, 4},
                  Case{"123456789012345678901234", true, 1.2345678901234568e23, 0},
                  Case{"0.30000000000000000000001", true, 0.3, 23}, Case{"", false, 0, 0}, Case{"-", false, 0, 0},
                  Case{".", false, 0, 0}, Case{"abc", false, 0, 0}, Case{"1.2.3", false, 0, 0},
-                 Case{"1e", false, 0, 0}, Case{"inf", false, 0, 0}, Case{"nan", false, 0, 0},
-                 Case{"0x10", false, 0, 0}, Case{"1e400", false, 0, 0}, Case{" 1", false, 0, 0}}) {
+                 Case{"1e", false, 0, 0}, Case{"0x10", false, 0, 0}, Case{"1 2", false, 0, 0}, Case{"  ", false, 0, 0},
+                 Case{"infinite", false, 0, 0}, Case{"nana", false, 0, 0},
+                 // Blanks around a number, and the numbers that are not finite.
+                 Case{" 1", true, 1, 0}, Case{"\t-2.5  ", true, -2.5, 1}, Case{"inf", true, inf, 0},
+                 Case{"-INF", true, -inf, 0}, Case{"+Infinity", true, inf, 0}, Case{"NaN", true, nan, 0},
+                 Case{"1e309", true, inf, 0}, Case{"-1e400", true, -inf, 0}, Case{"1e-400", true, 0, 0}}) {
     double value = 0;
     int decimals = -1;
     ASSERT_EQ(ParseNumberText(c.text, &value, &decimals), c.ok) << c.text;
     if (!c.ok) continue;
-    EXPECT_EQ(value, c.value) << c.text;
+    if (std::isnan(c.value))
+      EXPECT_TRUE(std::isnan(value)) << c.text;
+    else
+      EXPECT_EQ(value, c.value) << c.text;
     EXPECT_EQ(decimals, c.decimals) << c.text;
+  }
+}
+
+// The number forms of a data package's fields.
+TEST(NumberText, ReadsTheFormsOfPackageFields) {
+  struct Case {
+    NumberForm form;
+    const char* text;
+    bool ok;
+    double value;
+  };
+  const NumberForm european{.groupChar = '.', .decimalChar = ','};
+  const NumberForm grouped{.groupChar = ','};
+  const NumberForm decorated{.bareNumber = false};
+  const NumberForm decoratedEuropean{.groupChar = ' ', .decimalChar = ',', .bareNumber = false};
+  for (Case c : {Case{european, "1.234,5", true, 1234.5}, Case{european, "-0,25", true, -0.25},
+                 Case{european, "1,2,3", false, 0}, Case{european, "12", true, 12},
+                 Case{grouped, "1,234,567", true, 1234567}, Case{grouped, "1,234.5", true, 1234.5},
+                 Case{decorated, "$12.50", true, 12.5}, Case{decorated, "5 %", true, 5},
+                 Case{decorated, "-3 kg", true, -3}, Case{decorated, "none", false, 0},
+                 Case{decoratedEuropean, "EUR 1 234,50", true, 1234.5}, Case{NumberForm{}, "$12", false, 0}}) {
+    double value = 0;
+    int decimals;
+    ASSERT_EQ(ParseNumberInForm(c.text, c.form, &value, &decimals), c.ok) << c.text;
+    if (c.ok) EXPECT_EQ(value, c.value) << c.text;
   }
 }
 

@@ -331,6 +331,77 @@ TEST_F(BadRuns, FailuresAreReportedNeverSilent) {
   for (const BadRun& row : rows) Check(row);
 }
 
+// Data are read exactly or refused with a reason: the bytes that are not
+// UTF-8, the numbers that are not finite, the delimiter, blank cells, sums
+// beyond the range of numbers.
+TEST_F(BadRuns, DataAreReadExactlyOrRefused) {
+  const char* latinSchema =
+      "{\"resources\": [{\"path\": \"data.csv\", \"encoding\": \"%s\", \"schema\": {\"fields\": "
+      "[{\"name\": \"s\"}, {\"name\": \"x\", \"type\": \"number\"}]}}]}";
+  auto package = [&](const std::string& folder, const std::string& encoding, const std::string& csv) {
+    std::filesystem::create_directories(files_.Path(folder));
+    files_.Write(folder + "/data.csv", csv);
+    char json[512];
+    std::snprintf(json, sizeof json, latinSchema, encoding.c_str());
+    files_.Write(folder + "/datapackage.json", json);
+  };
+  package("latin", "latin1", "s,x\ncaf\xE9,1\ncaf\xE8,2\n");
+  package("cp1252", "windows-1252", "s,x\n\x80 5,1\nbad\x81,2\n");
+  package("unknown", "no-such-encoding", "s,x\na,1\n");
+  std::filesystem::create_directories(files_.Path("eu"));
+  files_.Write("eu/data.csv", "p;q\n\"1.234,5\";$12\n");
+  files_.Write("eu/datapackage.json",
+               "{\"resources\": [{\"path\": \"data.csv\", \"dialect\": {\"delimiter\": \";\"}, \"schema\": {\"fields\": "
+               "[{\"name\": \"p\", \"type\": \"number\", \"groupChar\": \".\", \"decimalChar\": \",\"}, "
+               "{\"name\": \"q\", \"type\": \"number\", \"bareNumber\": false}]}}]}");
+  files_.Write("latin.csv", "s,x\ncaf\xE9,1\n");
+  files_.Write("header.csv", "s,caf\xE9\na,1\n");
+  files_.Write("numbers.csv", "s,x\na, 1 \nb,NaN\nc,INF\nd,-inf\ne,2\n");
+  files_.Write("huge.csv", "s,x\na,1\nb,1e309\n");
+  files_.Write("semicolon.csv", "s;x\na;1,5\n");
+  files_.Write("blank.csv", "s,x\na,1\n,2\n   ,3\n");
+  files_.Write("sums.csv", "s,x\na,1e308\na,1e308\nb,-1e308\nb,1e308\n");
+  const std::string gpl = " /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\nSOURCE: src = userSource(id(\"g\"))\n"
+                          "DATA: s = col(source(src), name(\"s\"), unit.category())\nELEMENT: point(position(s))\nEND GPL\n";
+  files_.Write("count.sps", "GGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=s COUNT() SUM(x)" + gpl);
+  files_.Write("raw.sps", "GGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=s x" + gpl);
+  files_.Write("eu.sps", "GGRAPH /GRAPHDATASET NAME=\"g\" VARIABLES=p q /GRAPHSPEC SOURCE=INLINE.\nBEGIN GPL\n"
+                         "SOURCE: src = userSource(id(\"g\"))\nDATA: p = col(source(src), name(\"p\"))\n"
+                         "ELEMENT: point(position(p))\nEND GPL\n");
+  const BadRun rows[] = {
+      {"bytes that are not UTF-8", "describe --data @latin.csv", 1,
+       {"latin.csv, line 2, column 1: the value 'caf\\xE9' is not UTF-8 text (the bytes \\xE9)", "\"encoding\""},
+       nullptr},
+      {"a header that is not UTF-8", "describe --data @header.csv", 1, {"line 1, column 2", "\\xE9"}, nullptr},
+      {"a declared encoding", "run @count.sps --data @latin", 0, {"café | 1", "cafè | 1"}, nullptr},
+      {"windows-1252", "run @raw.sps --data @cp1252", 1,
+       {"data.csv, line 3, column 4: the byte \\x81 is not text of the encoding 'windows-1252'"}, nullptr},
+      {"an unknown encoding", "describe --data @unknown", 1, {"the encoding 'no-such-encoding' is not known"},
+       nullptr},
+      {"blanks, NaN and INF", "describe --data @numbers.csv", 0,
+       {"numbers.csv, line 3, column 2: the variable x has 3 value(s) that are NaN, infinite", "the first 'NaN'",
+        "x     numeric"},
+       nullptr},
+      {"beyond the range of numbers", "describe --data @huge.csv", 0,
+       {"huge.csv, line 3, column 2: the variable x has 1 value(s)", "the first '1e309'; they are system-missing"},
+       nullptr},
+      {"group and decimal characters, text around numbers", "run @eu.sps --data @eu", 0, {"    1234.5 | 12 | 1\n"}, nullptr},
+      {"a delimiter given", "describe --data @semicolon.csv --delimiter semicolon", 0, {"Variables (2)"}, nullptr},
+      {"a delimiter given wins over the one detected", "describe --data @semicolon.csv --delimiter comma", 1,
+       {"semicolon.csv, line 1, column 1: 's;x' is not a valid variable name"}, nullptr},
+      {"a delimiter given as a character", "describe --data @semicolon.csv --delimiter ';'", 0, {"Variables (2)"},
+       nullptr},
+      {"a delimiter that is none of the four", "describe --data @semicolon.csv --delimiter colon", 2,
+       {"--delimiter", "must be comma, semicolon, tab or pipe"}, nullptr},
+      {"blank cells in a listing", "run @raw.sps --data @blank.csv", 0, {"    a | 1 | 1\n     | 2 | 2\n     | 3 | 3\n"},
+       nullptr},
+      {"blank cells counted", "run @count.sps --data @blank.csv", 0, {"     | 2 | 5\n    a | 1 | 1\n"}, nullptr},
+      {"a sum beyond the range of numbers", "run @count.sps --data @sums.csv", 0,
+       {"Warning: The result of Sum x is beyond the range of numbers in some cells", "    a | 2 | .\n", "    b | 2 | 0\n"}, nullptr},
+  };
+  for (const BadRun& row : rows) Check(row);
+}
+
 TEST_F(BadRuns, ACompleteRunReplacesTheEarlierOutput) {
   CliResult result = RunCli("run " + files_.Path("a.sps") + " --json " + files_.Path("out.json"));
   EXPECT_EQ(result.status, 0) << result.output;

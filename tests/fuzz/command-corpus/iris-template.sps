@@ -1,0 +1,2 @@
+GGRAPH /GRAPHDATASET NAME="d" VARIABLES=Species COUNT()[NAME="n"] SUM(Petal.Width) MEDIANCI(Sepal.Width, 90)
+  /GRAPHSPEC SOURCE=VIZTEMPLATE(NAME="Bar" MAPPING("categories"="Species" "Summary"="n")) EDITABLE=NO.
