@@ -19,6 +19,8 @@ class CaseCursor {
   // chunk of rows.
   const std::int64_t* RowAddress() const { return stream_ ? nullptr : &row_; }
   bool HasNext() const { return row_ + 1 < data_.caseCount; }
+  // True when some columns are streamed: a move may have to parse a chunk.
+  bool Streams() const { return stream_ != nullptr; }
   void MoveToNext() {
     ++row_;
     if (stream_) stream_->MoveTo(static_cast<long>(row_));

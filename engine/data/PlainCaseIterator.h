@@ -17,6 +17,8 @@ class PlainCaseIterator : public VEXA_InputCaseIterator, public CursorColumnAcce
   long GetCaseNumber() const override { return cursor_.Row() + 1; }
 
  private:
+  [[gnu::noinline]] int MoveAndReport();
+
   CaseCursor cursor_;
   ProgressLine progress_;
 };

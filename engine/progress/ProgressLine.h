@@ -44,6 +44,7 @@ class ProgressLine {
 
 // Tells the line how far a case loop is, once every 65,536 cases: cheap
 // enough for a loop that steps one case at a time.
+inline bool IsReportRow(long row) { return (row & 0xFFFF) == 0; }
 inline void ReportEvery(long row, ProgressLine& progress) {
-  if ((row & 0xFFFF) == 0) progress.Reach(static_cast<std::uint64_t>(row));
+  if (IsReportRow(row)) progress.Reach(static_cast<std::uint64_t>(row));
 }
