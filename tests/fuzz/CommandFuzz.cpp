@@ -3,6 +3,8 @@
 // the charts. It must never crash or hang; output goes nowhere.
 //   GGRAPH_FUZZ_DATA  the working data (default: the iris CSV of examples/)
 
+#include <dlfcn.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +12,7 @@
 #include <string>
 
 #include "engine/session/CommandFileRun.h"
+#include "engine/session/ModuleLoader.h"
 
 namespace {
 
@@ -21,6 +24,14 @@ EngineOptions FuzzOptions() {
 }
 
 }  // namespace
+
+// The session unloads the module after each run, which would unmap the
+// module's coverage counters under the fuzzer; one load kept for the whole
+// process registers them once and keeps them mapped.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  dlopen(ModuleLoader::DefaultPath().c_str(), RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const EngineOptions options = FuzzOptions();

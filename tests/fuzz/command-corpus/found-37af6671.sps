@@ -1,0 +1,5 @@
+GGRAPH
+  /GRAPHDATASET NAME="grüphdataset" VARIABLES=Species MEAN(Sepal.Length)[NAME="m"] MISSING=LISTWISE
+  /GRAPHSPEC SOURCE=INLINE LABEL='Mean sepal length'.
+BEGIN GPLSpe~ies*m))
+END GPL
