@@ -53,10 +53,13 @@ void WriteVariable(const DataVariable& variable, std::size_t nameWidth, std::ost
   std::string type = variable.IsString() ? fmt::format("string({})", d.width) : "numeric";
   out << fmt::format("  {:<{}}  {:<12} {:<11} {:<8} {}\n", d.name, nameWidth, type, DisplayFormatText(d.format),
                      LevelText(d.level), d.label ? "\"" + *d.label + "\"" : "");
-  std::vector<std::string> labels;
-  for (const auto& entry : d.valueLabels.Entries())
-    labels.push_back(fmt::format("{} \"{}\"", ValueText(variable, entry), entry.label));
-  if (!labels.empty()) out << fmt::format("      value labels: {}\n", fmt::join(labels, "; "));
+  // Written one by one: a variable may have a million labels.
+  const char* separator = "      value labels: ";
+  for (const auto& entry : d.valueLabels.Entries()) {
+    out << separator << ValueText(variable, entry) << " \"" << entry.label << '"';
+    separator = "; ";
+  }
+  if (!d.valueLabels.Entries().empty()) out << "\n";
   if (!d.missing.Empty()) out << "      user-missing: " << MissingText(variable) << "\n";
 }
 

@@ -27,6 +27,13 @@ class FlatMap64 {
     ++size_;
   }
 
+  // Room for this many keys, so that inserting them never rehashes.
+  void Reserve(std::size_t keys) {
+    std::size_t capacity = values_.size();
+    while (keys * 2 > capacity) capacity *= 2;
+    if (capacity > values_.size()) Rehash(capacity);
+  }
+
   void Clear() {
     keys_.assign(16, 0);
     values_.assign(16, -1);

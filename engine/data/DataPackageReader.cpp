@@ -36,6 +36,13 @@ struct LevelName {
 constexpr std::array kLevels = {LevelName{"scale", kLevelScale}, LevelName{"nominal", kLevelNominal},
                                 LevelName{"ordinal", kLevelOrdinal}};
 
+// The lists of a field that may hold a million values: they are read one
+// item at a time, never held whole.
+const std::vector<JsonDomBuilder::Path> kSchemaLists = {{"fields", "*", "categories"}, {"fields", "*", "missingValues"}};
+const std::vector<JsonDomBuilder::Path> kInlineLists = {
+    {"resources", "*", "schema", "fields", "*", "categories"},
+    {"resources", "*", "schema", "fields", "*", "missingValues"}};
+
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
 // A member of an object, or null when it has none (a lookup that never
@@ -61,7 +68,7 @@ class PackageReader {
   bool Read(const std::string& path, const std::string& shownName) {
     folder_ = fs::path(path).parent_path();
     shownFolder_ = fs::path(shownName).parent_path();
-    if (!package_.Load(path, shownName, problems_)) return false;
+    if (!package_.Load(path, shownName, problems_, kInlineLists)) return false;
     const json& root = package_.Root();
     if (!root.is_object()) return Fail(package_, "", "a data package must be a JSON object");
     int resource = FindResource();
@@ -191,7 +198,7 @@ class PackageReader {
     fs::path path;
     std::string shown;
     if (!PackageFile(schema, base + "/schema", "schema", &path, &shown)) return false;
-    if (!externalSchema_.Load(path.string(), shown, problems_)) return false;
+    if (!externalSchema_.Load(path.string(), shown, problems_, kSchemaLists)) return false;
     schemaFile_ = &externalSchema_;
     schemaBase_.clear();
     schema_ = &externalSchema_.Root();
@@ -334,18 +341,19 @@ class PackageReader {
   }
 
   // A value of the field's kind given in the schema (a category, a missing
-  // value, a range end).
-  bool ValueOf(const json& value, FieldKind kind, const std::string& pointer, double* number, std::string* text) {
+  // value, a range end); the fault's text, or empty. Callers compose the
+  // pointer of a fault only when there is one: a list may hold a million.
+  std::string ValueFault(const json& value, FieldKind kind, double* number, std::string* text) {
     if (value.is_number() && kind != FieldKind::kString) {  // the common case, without its text
       *number = value.get<double>();
-      return true;
+      return {};
     }
     std::optional<std::string> cell = CellText(value);
-    if (!cell) return SchemaFail(pointer, "the value must be a text or a number");
+    if (!cell) return "the value must be a text or a number";
     if (kind == FieldKind::kString) {
-      if (static_cast<int>(cell->size()) > kMaxStringWidth) return SchemaFail(pointer, "the value is too long");
+      if (static_cast<int>(cell->size()) > kMaxStringWidth) return "the value is too long";
       *text = *cell;
-      return true;
+      return {};
     }
     int decimals;
     bool ok = value.is_number() ? (*number = value.get<double>(), true)
@@ -353,21 +361,25 @@ class PackageReader {
               : kind == FieldKind::kDateTime ? ParseDateTimeText(*cell, number)
               : kind == FieldKind::kTime     ? ParseTimeText(*cell, number)
                                              : ParseNumberText(*cell, number, &decimals) && std::isfinite(*number);
-    return ok ? true : SchemaFail(pointer, "the value " + Quoted(*cell) + " does not fit the field's type");
+    return ok ? std::string() : "the value " + Quoted(*cell) + " does not fit the field's type";
   }
 
-  // Adds a labelled value (a category or a labelled missing value).
-  bool AddLabel(const json& item, FieldKind kind, const std::string& pointer, VariableDefinition& definition,
-                double* number, std::string* text) {
-    const json& value = item.is_object() ? Member(item, "value") : item;
-    if (!ValueOf(value, kind, pointer + (item.is_object() ? "/value" : ""), number, text)) return false;
-    if (!item.is_object() || !item.contains("label")) return true;
-    if (!item["label"].is_string()) return SchemaFail(pointer + "/label", "a label must be a text");
-    std::string label = item["label"].get<std::string>();
+  // Adds a labelled value (a category or a labelled missing value): the item
+  // at index of the list at pointer.
+  bool AddLabel(const json& item, FieldKind kind, const std::string& pointer, std::size_t index,
+                VariableDefinition& definition, double* number, std::string* text) {
+    auto at = [&](const char* member) { return pointer + "/" + std::to_string(index) + member; };
+    const bool isObject = item.is_object();
+    std::string fault = ValueFault(isObject ? Member(item, "value") : item, kind, number, text);
+    if (!fault.empty()) return SchemaFail(at(isObject ? "/value" : ""), fault);
+    if (!isObject) return true;
+    auto label = item.find("label");
+    if (label == item.end()) return true;
+    if (!label->is_string()) return SchemaFail(at("/label"), "a label must be a text");
     if (kind == FieldKind::kString)
-      definition.valueLabels.AddText(*text, label);
+      definition.valueLabels.AddText(*text, label->get<std::string>());
     else
-      definition.valueLabels.AddNumber(*number, label);
+      definition.valueLabels.AddNumber(*number, label->get<std::string>());
     return true;
   }
 
@@ -380,14 +392,14 @@ class PackageReader {
     const json& items = field[key];
     std::string at = pointer + "/" + key;
     if (!items.is_array()) return SchemaFail(at, std::string("\"") + key + "\" must be a list");
-    definition.valueLabels.Reserve(definition.valueLabels.Entries().size() + items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    definition.valueLabels.Reserve(definition.valueLabels.Entries().size() + schemaFile_->Size(items));
+    return schemaFile_->ForEachElement(items, [&](const json& item, std::size_t i) {
       double number = 0;
       std::string text;
-      if (!AddLabel(items[i], kind, at + "/" + std::to_string(i), definition, &number, &text)) return false;
+      if (!AddLabel(item, kind, at, i, definition, &number, &text)) return false;
       addValue(number, text);
-    }
-    return true;
+      return true;
+    });
   }
 
   bool ReadCategories(const json& field, const std::string& pointer, FieldKind kind, VariableDefinition& definition) {
@@ -416,7 +428,8 @@ class PackageReader {
       if (!range.contains(end)) continue;
       double number;
       std::string text;
-      if (!ValueOf(range[end], kind, at + "/" + end, &number, &text)) return false;
+      std::string fault = ValueFault(range[end], kind, &number, &text);
+      if (!fault.empty()) return SchemaFail(at + "/" + end, fault);
       (std::string(end) == "low" ? bounds.low : bounds.high) = number;
     }
     if (bounds.low && bounds.high && *bounds.low > *bounds.high)

@@ -4,8 +4,9 @@
 #include <rapidjson/reader.h>
 
 #include <algorithm>
+#include <array>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,20 @@ std::string Unescape(const std::string& segment) {
   return key;
 }
 
+// The whole file in one string, with room made first when its size is known
+// (a copy through a string stream would hold it twice).
+bool ReadWhole(const std::string& path, std::string* text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::error_code error;
+  std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error) text->reserve(static_cast<std::size_t>(size));
+  std::array<char, 1 << 16> buffer;
+  while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)
+    text->append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+  return in.eof() && !in.bad() && !text->empty();  // an empty file holds nothing to read
+}
+
 std::vector<std::string> PointerSegments(const std::string& pointer) {
   std::vector<std::string> segments;
   for (std::size_t at = 0; at < pointer.size() && pointer[at] == '/';) {
@@ -35,16 +50,15 @@ std::vector<std::string> PointerSegments(const std::string& pointer) {
 
 }  // namespace
 
-// Follows rapidjson through the text: it refuses nesting beyond the limit
-// and, given a JSON pointer, finds the offset of the deepest value on the
-// pointer's way (a member's name, an array's element). Positions are looked
-// for only when a message needs one, so reading keeps nothing per value.
+// Follows rapidjson through the text to find the offset of the deepest
+// value on a JSON pointer's way (a member's name, an array's element).
+// Positions are looked for only when a message needs one, so reading keeps
+// nothing per value.
 class JsonPointerFinder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, JsonPointerFinder> {
  public:
-  JsonPointerFinder(const rapidjson::StringStream& stream, const std::vector<std::string>* target)
+  JsonPointerFinder(const rapidjson::StringStream& stream, const std::vector<std::string>& target)
       : stream_(stream), target_(target) {}
 
-  bool TooDeep() const { return tooDeep_; }
   std::size_t Offset() const { return offset_; }
 
   bool Default() { return Value(0); }
@@ -69,10 +83,6 @@ class JsonPointerFinder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>,
 
   bool Start(bool array) {
     if (!Value(1)) return false;
-    if (frames_.size() >= JsonFile::kDeepestNesting) {
-      tooDeep_ = true;
-      return false;
-    }
     frames_.push_back(Frame{array, 0, nextOnWay_});
     return true;
   }
@@ -84,11 +94,11 @@ class JsonPointerFinder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>,
   // The member or element `segment` of the innermost container begins.
   bool Step(std::string_view segment, std::size_t length) {
     const std::size_t depth = frames_.size();
-    nextOnWay_ = target_ && frames_.back().onWay && depth <= target_->size() && (*target_)[depth - 1] == segment;
+    nextOnWay_ = frames_.back().onWay && depth <= target_.size() && target_[depth - 1] == segment;
     if (!nextOnWay_) return true;
     std::size_t end = stream_.Tell();
     offset_ = end >= length ? end - length : 0;
-    return depth < target_->size();  // found: no need to read on
+    return depth < target_.size();  // found: no need to read on
   }
   bool End() {
     frames_.pop_back();
@@ -96,22 +106,20 @@ class JsonPointerFinder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>,
   }
 
   const rapidjson::StringStream& stream_;
-  const std::vector<std::string>* target_;
+  const std::vector<std::string>& target_;
   std::vector<Frame> frames_;
   bool nextOnWay_ = true;  // the root is on every pointer's way
   std::size_t offset_ = 0;
-  bool tooDeep_ = false;
 };
 
-bool JsonFile::Load(const std::string& path, const std::string& shownName, DataProblems& problems) {
+bool JsonFile::Load(const std::string& path, const std::string& shownName, DataProblems& problems,
+                    const std::vector<JsonDomBuilder::Path>& streamedPaths) {
   name_ = shownName;
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  if (!(in && content << in.rdbuf())) {
+  std::string text;
+  if (!ReadWhole(path, &text)) {
     problems.Error(name_, "the file cannot be read");
     return false;
   }
-  std::string text = content.str();
   // A UTF-8 byte-order mark is no JSON; it is blanked so that offsets stay.
   if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.replace(0, 3, "   ");
   lineStarts_ = {0};
@@ -124,10 +132,10 @@ bool JsonFile::Load(const std::string& path, const std::string& shownName, DataP
     return false;
   }
   rapidjson::StringStream stream(text.c_str());
-  JsonPointerFinder checker(stream, nullptr);
+  JsonDomBuilder builder(stream, kDeepestNesting, streamedPaths, &streamed_);
   rapidjson::Reader reader;
-  rapidjson::ParseResult ok = reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, checker);
-  if (checker.TooDeep()) {
+  rapidjson::ParseResult ok = reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, builder);
+  if (builder.TooDeep()) {
     problems.Error(name_ + ", " + LineAndColumn(stream.Tell() - 1),  // the bracket too deep
                    "the JSON is nested deeper than " + std::to_string(kDeepestNesting) + " levels");
     return false;
@@ -138,19 +146,38 @@ bool JsonFile::Load(const std::string& path, const std::string& shownName, DataP
     problems.Error(name_ + ", " + LineAndColumn(offset), std::string("malformed JSON: ") + reason);
     return false;
   }
-  root_ = nlohmann::json::parse(text, nullptr, false);
-  if (root_.is_discarded()) {
+  if (builder.Unreadable()) {
     problems.Error(name_, "malformed JSON");
     return false;
   }
+  root_ = builder.TakeRoot();
   text_ = std::move(text);
   return true;
+}
+
+std::size_t JsonFile::Size(const nlohmann::json& array) const {
+  auto found = streamed_.find(&array);
+  return found == streamed_.end() ? array.size() : found->second.size;
+}
+
+bool JsonFile::ForEachElement(const nlohmann::json& array, const JsonDomBuilder::ElementVisitor& visit) const {
+  auto found = streamed_.find(&array);
+  if (found == streamed_.end()) {
+    for (std::size_t i = 0; i < array.size(); ++i)
+      if (!visit(array[i], i)) return false;
+    return true;
+  }
+  rapidjson::StringStream stream(text_.c_str() + found->second.offset);
+  JsonDomBuilder builder(visit);
+  rapidjson::Reader reader;
+  reader.Parse<rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseStopWhenDoneFlag>(stream, builder);
+  return !builder.Stopped();
 }
 
 std::string JsonFile::Where(const std::string& pointer) const {
   std::vector<std::string> segments = PointerSegments(pointer);
   rapidjson::StringStream stream(text_.c_str());
-  JsonPointerFinder finder(stream, &segments);
+  JsonPointerFinder finder(stream, segments);
   rapidjson::Reader reader;
   reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, finder);
   return name_ + ", " + LineAndColumn(finder.Offset());

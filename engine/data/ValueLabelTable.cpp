@@ -38,6 +38,13 @@ void ValueLabelTable::AddText(std::string_view value, std::string label) {
     entries_[slot->second].label = std::move(label);
 }
 
+void ValueLabelTable::Reserve(std::size_t labels) {
+  entries_.reserve(labels);
+  if (IsString() || labels == 0) return;
+  if (!byNumber_) byNumber_.emplace();
+  byNumber_->Reserve(labels);
+}
+
 bool ValueLabelTable::GetNextPair(OBS* value, const char** label) {
   if (cursor_ >= entries_.size()) return false;
   const Entry& entry = entries_[cursor_++];

@@ -37,7 +37,7 @@ class ValueLabelTable : public VEXA_ValueLabelMap {
   const char* GetLabel(double value) const override;
   const char* GetLabel(const char* text) const override;
   // Room for this many labels, when the caller knows.
-  void Reserve(std::size_t labels) { entries_.reserve(labels); }
+  void Reserve(std::size_t labels);
 
  private:
   int width_;
