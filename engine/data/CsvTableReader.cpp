@@ -83,12 +83,14 @@ bool ReadCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowM
   ParallelBlocks(map.blocks.size(), workers, [&](std::size_t k, int worker) {
     const CsvBlock& block = map.blocks[k];
     long rows = (k + 1 < map.blocks.size() ? map.blocks[k + 1].firstRow : map.rows) - block.firstRow;
-    std::vector<char>& text = buffers[static_cast<std::size_t>(worker)];
-    if (!file.Read(block.begin, block.end - block.begin, text)) {
+    const std::size_t size = block.end - block.begin;
+    const char* text = file.Bytes(block.begin, size, buffers[static_cast<std::size_t>(worker)]);
+    if (!text) {
       readFailed = true;
       return;
     }
-    results[k] = ParseCsvBlock(table, text.data(), text.data() + text.size(), block, rows, targets);
+    results[k] = ParseCsvBlock(table, text, text + size, block, rows, targets);
+    file.Release(block.begin, size);
     progress.Advance(static_cast<std::uint64_t>(block.end - block.begin));
   });
   if (readFailed) {
