@@ -29,7 +29,9 @@ void CaseRecorder::CaptureCurrentCase() {
   for (std::size_t s = 0; s < slots_.size(); ++s) {
     const OBS* cells = cases_ ? cases_->GetObsPointer(slots_[s].column) : nullptr;
     std::vector<OBS>& out = current_.captured[s];
-    if (cells != nullptr) {
+    if (cells != nullptr && slots_[s].cells == 1) {
+      out.push_back(*cells);  // a number: no call to copy one cell
+    } else if (cells != nullptr) {
       out.insert(out.end(), cells, cells + slots_[s].cells);
     } else {  // no such cell: system-missing
       out.resize(out.size() + slots_[s].cells, OBS{kSysMiss});

@@ -14,16 +14,16 @@ ColumnStream::ColumnStream(const FileReader& file, CsvTable table, const CsvRowM
   for (const CsvField& field : table_.fields)
     cells_.push_back(field.kind == FieldKind::kString ? ObsCellsForWidth(field.declaredWidth) : 1);
   if (chunks_ == 0) return;
-  chunk_ = Parse(0);
-  ParseNextAhead();
+  chunk_ = Parse(0, Chunk{});
+  NoteFirstCells();
+  ParseNextAhead(Chunk{});
 }
 
 ColumnStream::~ColumnStream() {
   if (next_.valid()) next_.wait();
 }
 
-ColumnStream::Chunk ColumnStream::Parse(std::size_t index) const {
-  Chunk chunk;
+ColumnStream::Chunk ColumnStream::Parse(std::size_t index, Chunk chunk) const {
   std::size_t first = index * chunkBlocks_;
   CsvRowMap range = BlockRange(map_, first, std::min(first + chunkBlocks_, map_.blocks.size()));
   chunk.firstRow = map_.blocks[first].firstRow;
@@ -32,23 +32,23 @@ ColumnStream::Chunk ColumnStream::Parse(std::size_t index) const {
   return chunk;
 }
 
-void ColumnStream::ParseNextAhead() {
-  if (current_ + 1 < chunks_) next_ = std::async(std::launch::async, &ColumnStream::Parse, this, current_ + 1);
+void ColumnStream::ParseNextAhead(Chunk spent) {
+  if (current_ + 1 < chunks_)
+    next_ = std::async(std::launch::async, &ColumnStream::Parse, this, current_ + 1, std::move(spent));
 }
 
 void ColumnStream::MoveTo(long row) {
   while (row >= chunk_.firstRow + chunk_.columns.rows && next_.valid()) {
-    chunk_ = Chunk{};  // its memory goes before the next chunk's comes
+    Chunk spent = std::move(chunk_);
     chunk_ = next_.get();
+    NoteFirstCells();
     ++current_;
-    ParseNextAhead();
+    ParseNextAhead(std::move(spent));
   }
 }
 
-const OBS* ColumnStream::Cell(int column, long row) const {
-  long offset = row - chunk_.firstRow;
-  if (!Streams(column) || offset < 0 || offset >= chunk_.columns.rows) return nullptr;
-  const ObsBuffer& cells = chunk_.columns.columns[static_cast<std::size_t>(column)];
-  if (cells.size() == 0) return nullptr;
-  return cells.data() + offset * cells_[static_cast<std::size_t>(column)];
+void ColumnStream::NoteFirstCells() {
+  firstCells_.assign(streamed_.size(), nullptr);
+  for (std::size_t c = 0; c < streamed_.size() && c < chunk_.columns.columns.size(); ++c)
+    if (streamed_[c] && chunk_.columns.columns[c].size() > 0) firstCells_[c] = chunk_.columns.columns[c].data();
 }

@@ -27,15 +27,24 @@ class ColumnStream {
   // Makes the chunk holding row current; rows come in file order.
   void MoveTo(long row);
   // A streamed column's cells in a row of the current chunk; null otherwise.
-  const OBS* Cell(int column, long row) const;
+  // Inline: a pass asks for it once per case and column.
+  const OBS* Cell(int column, long row) const {
+    long offset = row - chunk_.firstRow;
+    if (!Streams(column) || offset < 0 || offset >= chunk_.columns.rows) return nullptr;
+    const OBS* cells = firstCells_[static_cast<std::size_t>(column)];
+    return cells ? cells + offset * cells_[static_cast<std::size_t>(column)] : nullptr;
+  }
 
  private:
   struct Chunk {
     long firstRow = 0;
     CsvColumns columns;
   };
-  Chunk Parse(std::size_t index) const;
-  void ParseNextAhead();
+  // Parses chunk `index` into the cells of a chunk no longer used, so that
+  // a pass does not ask the kernel for fresh pages chunk after chunk.
+  Chunk Parse(std::size_t index, Chunk spent) const;
+  void ParseNextAhead(Chunk spent);
+  void NoteFirstCells();
 
   const FileReader& file_;
   CsvTable table_;
@@ -47,5 +56,6 @@ class ColumnStream {
   std::size_t chunks_;
   std::size_t current_ = 0;
   Chunk chunk_;
+  std::vector<const OBS*> firstCells_;  // per field: the current chunk's first row, or null
   std::future<Chunk> next_;
 };

@@ -72,7 +72,8 @@ bool ReadCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowM
   ColumnTargets targets;
   for (std::size_t c = 0; c < fields; ++c) {
     targets.cells.push_back(CellsFor(table.fields[c]));
-    if (wanted[c]) out->columns[c] = ObsBuffer(static_cast<std::size_t>(map.rows * targets.cells[c]));
+    const auto cells = static_cast<std::size_t>(map.rows * targets.cells[c]);
+    if (wanted[c] && out->columns[c].size() < cells) out->columns[c] = ObsBuffer(cells);
     targets.columns.push_back(wanted[c] ? out->columns[c].data() : nullptr);
   }
   std::vector<CsvBlockResult> results(map.blocks.size());
