@@ -20,8 +20,9 @@ void CaseRecorder::Bind(std::vector<SlotColumn> slots) {
   Clear();
 }
 
-void CaseRecorder::AddRun(std::int64_t first, std::int64_t count) {
+void CaseRecorder::AddRun(std::int64_t first, std::int64_t count, std::shared_ptr<const void> hold) {
   current_.runs.emplace_back(first, count);
+  if (hold && (current_.held.empty() || current_.held.back() != hold)) current_.held.push_back(std::move(hold));
   current_.rows += count;
 }
 
@@ -87,6 +88,7 @@ void CaseRecorder::ProcessCaptured(const CaseChunk& chunk, Cube& cube, int part)
 
 void CaseRecorder::Clear() {
   current_.runs.clear();
+  current_.held.clear();
   current_.captured.assign(slots_.size(), {});
   current_.rows = 0;
 }
