@@ -1,5 +1,7 @@
 #include "AggregationTable.h"
 
+#include <algorithm>
+
 #include "VEXA_InputCaseIterator.h"
 
 #include "engine/aggregation/CaseRecorder.h"
@@ -24,6 +26,11 @@ struct AggregationTable::Rep {
 
   // Hands the cases recorded so far to the worker.
   void PostChunk() { worker->Post(recorder.TakeChunk()); }
+  // Records the run that ends before row, if any.
+  void EndRun(std::int64_t row) {
+    if (row > runStart) recorder.AddRun(runStart, row - runStart, std::move(runHold));
+    runHold.reset();
+  }
 
   VEXA_InputCaseIterator* cases;
   bool notListwise;
@@ -32,6 +39,8 @@ struct AggregationTable::Rep {
   std::unique_ptr<ChunkWorker> worker;  // after the cube: stops before it goes
   std::vector<CubeAggregator*> aggregators;
   std::int64_t runStart = 0;
+  const CaseColumnAccess* access = dynamic_cast<const CaseColumnAccess*>(cases);
+  std::shared_ptr<const void> runHold;  // keeps the current run's cells
 };
 
 AggregationTable::AggregationTable(VEXA_InputCaseIterator* cases, bool, bool notListwise, int)
@@ -45,7 +54,7 @@ AggregationTable::~AggregationTable() = default;
 AggregationCube* AggregationTable::CreateCube() {
   if (rep_->cube) return nullptr;
   rep_->cube = std::make_unique<Cube>(rep_->notListwise, [this] {
-    if (nextRow_ > rep_->runStart) rep_->recorder.AddRun(rep_->runStart, nextRow_ - rep_->runStart);
+    rep_->EndRun(nextRow_);
     rep_->runStart = nextRow_;
     runLimit_ = nextRow_;  // the next case starts a new run
     rep_->PostChunk();
@@ -70,7 +79,7 @@ void AggregationTable::AddCaseSlowly() {
     if (recorder.PendingRows() >= kChunkRows) rep_->PostChunk();
     return;
   }
-  if (nextRow_ > rep_->runStart) recorder.AddRun(rep_->runStart, nextRow_ - rep_->runStart);
+  rep_->EndRun(nextRow_);
   if (recorder.PendingRows() >= kChunkRows) rep_->PostChunk();
   const std::int64_t row = *currentRow_;
   if (row < 0) {  // no current case
@@ -80,6 +89,10 @@ void AggregationTable::AddCaseSlowly() {
   rep_->runStart = row;
   nextRow_ = row + 1;
   runLimit_ = row + (kChunkRows - recorder.PendingRows());
+  if (rep_->access) {  // a streamed file: the run stays in the chunk it starts in, and keeps it
+    runLimit_ = std::min(runLimit_, rep_->access->RunEnd(row));
+    rep_->runHold = rep_->access->HoldRows(row);
+  }
 }
 
 void AggregationTable::ResetAggregator() {
@@ -88,6 +101,7 @@ void AggregationTable::ResetAggregator() {
     rep_->worker->Restart();
   }
   rep_->recorder.Clear();
+  rep_->runHold.reset();
   rep_->runStart = nextRow_ = runLimit_ = 0;
   if (rep_->cube) rep_->cube->Clear();
 }

@@ -20,8 +20,9 @@ void CaseRecorder::Bind(std::vector<SlotColumn> slots) {
   Clear();
 }
 
-void CaseRecorder::AddRun(std::int64_t first, std::int64_t count) {
+void CaseRecorder::AddRun(std::int64_t first, std::int64_t count, std::shared_ptr<const void> hold) {
   current_.runs.emplace_back(first, count);
+  if (hold && (current_.held.empty() || current_.held.back() != hold)) current_.held.push_back(std::move(hold));
   current_.rows += count;
 }
 
@@ -29,7 +30,9 @@ void CaseRecorder::CaptureCurrentCase() {
   for (std::size_t s = 0; s < slots_.size(); ++s) {
     const OBS* cells = cases_ ? cases_->GetObsPointer(slots_[s].column) : nullptr;
     std::vector<OBS>& out = current_.captured[s];
-    if (cells != nullptr) {
+    if (cells != nullptr && slots_[s].cells == 1) {
+      out.push_back(*cells);  // a number: no call to copy one cell
+    } else if (cells != nullptr) {
       out.insert(out.end(), cells, cells + slots_[s].cells);
     } else {  // no such cell: system-missing
       out.resize(out.size() + slots_[s].cells, OBS{kSysMiss});
@@ -85,6 +88,7 @@ void CaseRecorder::ProcessCaptured(const CaseChunk& chunk, Cube& cube, int part)
 
 void CaseRecorder::Clear() {
   current_.runs.clear();
+  current_.held.clear();
   current_.captured.assign(slots_.size(), {});
   current_.rows = 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,7 @@ struct SlotColumn {
 // the cells of the columns the cube reads.
 struct CaseChunk {
   std::vector<std::pair<std::int64_t, std::int64_t>> runs;  // first row, count
+  std::vector<std::shared_ptr<const void>> held;            // keep the runs' cells of a streamed file
   std::vector<std::vector<OBS>> captured;                   // per slot
   std::int64_t rows = 0;
 };
@@ -34,7 +36,8 @@ class CaseRecorder {
   const std::int64_t* RowAddress() const;
   void Bind(std::vector<SlotColumn> slots);
 
-  void AddRun(std::int64_t first, std::int64_t count);
+  // hold: the token that keeps the run's cells (CaseColumnAccess::HoldRows).
+  void AddRun(std::int64_t first, std::int64_t count, std::shared_ptr<const void> hold);
   void CaptureCurrentCase();
   std::int64_t PendingRows() const { return current_.rows; }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "OBS.h"
 
@@ -19,16 +20,22 @@ class CaseColumnAccess {
   // only the system-missing value needs testing.
   virtual bool HasUserMissingValues(int column) const = 0;
 
-  // Bulk reading, for cases held in memory. The address of the current
-  // case's row number in the store, kept up to date by NextCase; null when
-  // the cases are streamed and must be copied case by case.
+  // Bulk reading. The address of the current case's row number in the
+  // store, kept up to date by NextCase; null when the cases must be copied
+  // case by case.
   virtual const std::int64_t* CurrentRowAddress() const = 0;
   // Up to `count` rows of `column` from row `first` (a row the iterator has
   // shown): sets *cells and *stride so that row first + i starts at
   // (*cells)[i * stride], and returns how many rows are stored contiguously
   // there (at least 1). The cells of rows already shown stay valid and
-  // unchanged until the iterator is deleted, and may be read from another
-  // thread while the iterator moves on.
+  // unchanged (cases read in chunks: while their run's token is held), and
+  // may be read from another thread while the iterator moves on.
   virtual std::int64_t ReadColumn(int column, std::int64_t first, std::int64_t count,
                                   const OBS** cells, int* stride) const = 0;
+  // Cases read from the file in chunks as the iterator moves: a run of rows
+  // read in bulk begins at the current case, takes HoldRows(row) there,
+  // whose token keeps the run's cells while it lives, and ends before
+  // RunEnd(row). Cases held in memory need no token and set no end.
+  virtual std::shared_ptr<const void> HoldRows(std::int64_t) const { return nullptr; }
+  virtual std::int64_t RunEnd(std::int64_t) const { return INT64_MAX; }
 };

@@ -14,10 +14,8 @@ class CaseCursor {
   explicit CaseCursor(const CaseData& data);
 
   long Row() const { return static_cast<long>(row_); }
-  // Where the current row number is kept; it follows every move. Null when
-  // some columns are streamed: their cells are only there for the current
-  // chunk of rows.
-  const std::int64_t* RowAddress() const { return stream_ ? nullptr : &row_; }
+  // Where the current row number is kept; it follows every move.
+  const std::int64_t* RowAddress() const { return &row_; }
   bool HasNext() const { return row_ + 1 < data_.caseCount; }
   // True when some columns are streamed: a move may have to parse a chunk.
   bool Streams() const { return stream_ != nullptr; }
@@ -29,6 +27,9 @@ class CaseCursor {
   // The cells of a column in a row; null for a column that does not exist.
   // A column not read yet is read first.
   const OBS* CellAt(int column, long row) const;
+  // Bulk reading of streamed columns (null without them): their cells are
+  // there for the current chunk of rows, and for earlier ones while held.
+  const ColumnStream* Stream() const { return stream_.get(); }
   // True when the two rows hold the same values in every given column.
   bool SameValues(const std::vector<int>& columns, long rowA, long rowB) const;
 

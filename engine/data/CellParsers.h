@@ -41,33 +41,43 @@ struct PlainDecimal {
   bool anyDigit = false;
 };
 
-// Reads a plain decimal from p and returns where it stopped.
+// Reads a plain decimal from p and returns where it stopped. The parts are
+// kept in locals and stored once: stores through d could alias the text,
+// which would make every digit reload them.
 inline const char* ScanPlainDecimal(const char* p, const char* end, PlainDecimal* d) {
   constexpr int kMaxDigits = 19;
   int digits = 0;
+  std::uint64_t mantissa = d->mantissa;
+  int exponent = d->exponent, fraction = d->fraction;
+  bool exact = d->exact, anyDigit = d->anyDigit;
   d->negative = p < end && *p == '-';
   if (p < end && (*p == '-' || *p == '+')) ++p;
   for (; p < end && static_cast<unsigned>(*p - '0') < 10; ++p) {
-    d->anyDigit = true;
+    anyDigit = true;
     if (digits < kMaxDigits) {
-      d->mantissa = d->mantissa * 10 + static_cast<unsigned>(*p - '0');
-      digits += d->mantissa != 0;
+      mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+      digits += mantissa != 0;
     } else {
-      d->exact = false;
+      exact = false;
     }
   }
   if (p < end && *p == '.') {
-    for (++p; p < end && static_cast<unsigned>(*p - '0') < 10; ++p, ++d->fraction) {
-      d->anyDigit = true;
+    for (++p; p < end && static_cast<unsigned>(*p - '0') < 10; ++p, ++fraction) {
+      anyDigit = true;
       if (digits < kMaxDigits) {
-        d->mantissa = d->mantissa * 10 + static_cast<unsigned>(*p - '0');
-        digits += d->mantissa != 0;
-        --d->exponent;
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+        digits += mantissa != 0;
+        --exponent;
       } else {
-        d->exact = false;
+        exact = false;
       }
     }
   }
+  d->mantissa = mantissa;
+  d->exponent = exponent;
+  d->fraction = fraction;
+  d->exact = exact;
+  d->anyDigit = anyDigit;
   return p;
 }
 

@@ -10,20 +10,21 @@ ColumnStream::ColumnStream(const FileReader& file, CsvTable table, const CsvRowM
       streamed_(std::move(streamed)),
       options_(options),
       chunkBlocks_(ChunkBlocks(options)),
-      chunks_((map.blocks.size() + chunkBlocks_ - 1) / chunkBlocks_) {
+      chunks_((map.blocks.size() + chunkBlocks_ - 1) / chunkBlocks_),
+      chunk_(std::make_shared<Chunk>()) {
   for (const CsvField& field : table_.fields)
     cells_.push_back(field.kind == FieldKind::kString ? ObsCellsForWidth(field.declaredWidth) : 1);
   if (chunks_ == 0) return;
-  chunk_ = Parse(0);
-  ParseNextAhead();
+  *chunk_ = Parse(0, Chunk{});
+  NoteFirstCells();
+  ParseNextAhead(Chunk{});
 }
 
 ColumnStream::~ColumnStream() {
   if (next_.valid()) next_.wait();
 }
 
-ColumnStream::Chunk ColumnStream::Parse(std::size_t index) const {
-  Chunk chunk;
+ColumnStream::Chunk ColumnStream::Parse(std::size_t index, Chunk chunk) const {
   std::size_t first = index * chunkBlocks_;
   CsvRowMap range = BlockRange(map_, first, std::min(first + chunkBlocks_, map_.blocks.size()));
   chunk.firstRow = map_.blocks[first].firstRow;
@@ -32,23 +33,53 @@ ColumnStream::Chunk ColumnStream::Parse(std::size_t index) const {
   return chunk;
 }
 
-void ColumnStream::ParseNextAhead() {
-  if (current_ + 1 < chunks_) next_ = std::async(std::launch::async, &ColumnStream::Parse, this, current_ + 1);
+void ColumnStream::ParseNextAhead(Chunk spent) {
+  if (current_ + 1 < chunks_)
+    next_ = std::async(std::launch::async, &ColumnStream::Parse, this, current_ + 1, std::move(spent));
+}
+
+void ColumnStream::NoteFirstCells() {
+  firstCells_.assign(streamed_.size(), nullptr);
+  for (std::size_t c = 0; c < streamed_.size() && c < chunk_->columns.columns.size(); ++c)
+    if (streamed_[c] && chunk_->columns.columns[c].size() > 0) firstCells_[c] = chunk_->columns.columns[c].data();
 }
 
 void ColumnStream::MoveTo(long row) {
-  while (row >= chunk_.firstRow + chunk_.columns.rows && next_.valid()) {
-    chunk_ = Chunk{};  // its memory goes before the next chunk's comes
-    chunk_ = next_.get();
+  while (row >= ChunkEnd() && next_.valid()) {
+    auto next = std::make_shared<Chunk>(next_.get());
+    Chunk spent;
+    {
+      std::lock_guard<std::mutex> lock(heldMutex_);
+      // A chunk that no reader holds lends its cells to the one after next.
+      if (chunk_.use_count() == 1) spent = std::move(*chunk_);
+      chunk_ = std::move(next);
+      held_.erase(std::remove_if(held_.begin(), held_.end(), [](const auto& chunk) { return chunk.expired(); }),
+                  held_.end());
+    }
+    NoteFirstCells();
     ++current_;
-    ParseNextAhead();
+    ParseNextAhead(std::move(spent));
   }
 }
 
-const OBS* ColumnStream::Cell(int column, long row) const {
-  long offset = row - chunk_.firstRow;
-  if (!Streams(column) || offset < 0 || offset >= chunk_.columns.rows) return nullptr;
-  const ObsBuffer& cells = chunk_.columns.columns[static_cast<std::size_t>(column)];
-  if (cells.size() == 0) return nullptr;
-  return cells.data() + offset * cells_[static_cast<std::size_t>(column)];
+std::shared_ptr<const void> ColumnStream::Hold(long row) const {
+  if (row < chunk_->firstRow || row >= ChunkEnd()) return nullptr;
+  std::lock_guard<std::mutex> lock(heldMutex_);
+  if (std::none_of(held_.begin(), held_.end(), [&](const auto& chunk) { return chunk.lock() == chunk_; }))
+    held_.push_back(chunk_);
+  return chunk_;
+}
+
+std::int64_t ColumnStream::Cells(int column, std::int64_t first, std::int64_t count, const OBS** cells) const {
+  if (!Streams(column)) return 0;
+  std::lock_guard<std::mutex> lock(heldMutex_);
+  for (const auto& weak : held_) {
+    std::shared_ptr<const Chunk> chunk = weak.lock();
+    if (!chunk || first < chunk->firstRow || first >= chunk->firstRow + chunk->columns.rows) continue;
+    const ObsBuffer& columnCells = chunk->columns.columns[static_cast<std::size_t>(column)];
+    if (columnCells.size() == 0) return 0;
+    *cells = columnCells.data() + (first - chunk->firstRow) * cells_[static_cast<std::size_t>(column)];
+    return std::min(count, chunk->firstRow + chunk->columns.rows - first);
+  }
+  return 0;
 }

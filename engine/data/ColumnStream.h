@@ -1,5 +1,8 @@
 #pragma once
+#include <cstdint>
 #include <future>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include "OBS.h"
@@ -9,8 +12,9 @@
 // The cells of some columns of a CSV file for one pass over its cases, in
 // chunks of rows: the chunk after the current one is parsed on other
 // threads while the cases of the current one are used, and a chunk is
-// dropped once the pass has moved past it, so memory does not grow with the
-// file. The file was checked and the columns' kinds and widths are known.
+// dropped once the pass has moved past it and no reader holds it, so memory
+// does not grow with the file. The file was checked and the columns' kinds
+// and widths are known.
 class ColumnStream {
  public:
   // table: the columns' final kinds, strings with their widths declared;
@@ -27,15 +31,35 @@ class ColumnStream {
   // Makes the chunk holding row current; rows come in file order.
   void MoveTo(long row);
   // A streamed column's cells in a row of the current chunk; null otherwise.
-  const OBS* Cell(int column, long row) const;
+  // Inline: a pass asks for it once per case and column.
+  const OBS* Cell(int column, long row) const {
+    long offset = row - chunk_->firstRow;
+    if (!Streams(column) || offset < 0 || offset >= chunk_->columns.rows) return nullptr;
+    const OBS* cells = firstCells_[static_cast<std::size_t>(column)];
+    return cells ? cells + offset * cells_[static_cast<std::size_t>(column)] : nullptr;
+  }
+
+  // Bulk reading, for readers on other threads. Keeps the current chunk
+  // (which holds row) while the returned token lives; null when row is not
+  // in it.
+  std::shared_ptr<const void> Hold(long row) const;
+  // The first row after the current chunk, where a run of rows read in bulk
+  // must end.
+  long ChunkEnd() const { return chunk_->firstRow + chunk_->columns.rows; }
+  // Up to count cells of a streamed column from row first, in a held chunk:
+  // sets *cells and returns how many rows follow there (0 when none).
+  std::int64_t Cells(int column, std::int64_t first, std::int64_t count, const OBS** cells) const;
 
  private:
   struct Chunk {
     long firstRow = 0;
     CsvColumns columns;
   };
-  Chunk Parse(std::size_t index) const;
-  void ParseNextAhead();
+  // Parses chunk `index` into the cells of a chunk no longer used, so that
+  // a pass does not ask the kernel for fresh pages chunk after chunk.
+  Chunk Parse(std::size_t index, Chunk spent) const;
+  void ParseNextAhead(Chunk spent);
+  void NoteFirstCells();
 
   const FileReader& file_;
   CsvTable table_;
@@ -46,6 +70,10 @@ class ColumnStream {
   std::size_t chunkBlocks_;
   std::size_t chunks_;
   std::size_t current_ = 0;
-  Chunk chunk_;
+  std::shared_ptr<Chunk> chunk_;
+  std::vector<const OBS*> firstCells_;  // per field: the current chunk's first row, or null
   std::future<Chunk> next_;
+  // The chunks that were current, while some reader may hold them.
+  mutable std::mutex heldMutex_;
+  mutable std::vector<std::weak_ptr<const Chunk>> held_;
 };

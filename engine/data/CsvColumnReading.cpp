@@ -72,8 +72,8 @@ bool ScanCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowM
   out->stringWidths.assign(fields, 0);
   out->read = wanted;
   const std::size_t step = ChunkBlocks(options);
+  CsvColumns chunk;  // its columns serve every chunk
   for (std::size_t first = 0; first < map.blocks.size(); first += step) {
-    CsvColumns chunk;
     CsvRowMap range = BlockRange(map, first, std::min(first + step, map.blocks.size()));
     if (!ReadCsvColumns(file, table, range, wanted, options, &chunk, problems)) return false;
     for (std::size_t c = 0; c < fields; ++c) out->stats[c].Merge(chunk.stats[c]);

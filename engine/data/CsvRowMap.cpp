@@ -84,12 +84,14 @@ CsvRowMap MapCsvRows(const FileReader& file, std::size_t dataStart, std::size_t 
     std::vector<char>& buffer = buffers[static_cast<std::size_t>(worker)];
     std::size_t offset = dataStart + k * blockSize;
     std::size_t size = std::min(blockSize, dataEnd - offset);
-    if (!file.Read(offset, size, buffer)) {
+    const char* bytes = file.Bytes(offset, size, buffer);
+    if (!bytes) {
       counted[k].readFailed = true;
       return;
     }
-    counted[k].counts = CountBytes(buffer.data(), size, quote);
-    counted[k].endsWithNewline = buffer[size - 1] == '\n';
+    counted[k].counts = CountBytes(bytes, size, quote);
+    counted[k].endsWithNewline = bytes[size - 1] == '\n';
+    file.Release(offset, size);
   });
   if (std::any_of(counted.begin(), counted.end(), [](const BlockCounts& b) { return b.readFailed; })) {
     map.readFailed = true;

@@ -72,7 +72,8 @@ bool ReadCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowM
   ColumnTargets targets;
   for (std::size_t c = 0; c < fields; ++c) {
     targets.cells.push_back(CellsFor(table.fields[c]));
-    if (wanted[c]) out->columns[c] = ObsBuffer(static_cast<std::size_t>(map.rows * targets.cells[c]));
+    const auto cells = static_cast<std::size_t>(map.rows * targets.cells[c]);
+    if (wanted[c] && out->columns[c].size() < cells) out->columns[c] = ObsBuffer(cells);
     targets.columns.push_back(wanted[c] ? out->columns[c].data() : nullptr);
   }
   std::vector<CsvBlockResult> results(map.blocks.size());
@@ -83,12 +84,14 @@ bool ReadCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowM
   ParallelBlocks(map.blocks.size(), workers, [&](std::size_t k, int worker) {
     const CsvBlock& block = map.blocks[k];
     long rows = (k + 1 < map.blocks.size() ? map.blocks[k + 1].firstRow : map.rows) - block.firstRow;
-    std::vector<char>& text = buffers[static_cast<std::size_t>(worker)];
-    if (!file.Read(block.begin, block.end - block.begin, text)) {
+    const std::size_t size = block.end - block.begin;
+    const char* text = file.Bytes(block.begin, size, buffers[static_cast<std::size_t>(worker)]);
+    if (!text) {
       readFailed = true;
       return;
     }
-    results[k] = ParseCsvBlock(table, text.data(), text.data() + text.size(), block, rows, targets);
+    results[k] = ParseCsvBlock(table, text, text + size, block, rows, targets);
+    file.Release(block.begin, size);
     progress.Advance(static_cast<std::uint64_t>(block.end - block.begin));
   });
   if (readFailed) {

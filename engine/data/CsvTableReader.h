@@ -50,6 +50,8 @@ bool MapCsvTable(const FileReader& file, const CsvTable& table, const CsvHeader&
                  CsvRowMap* map, DataProblems& problems);
 
 // Reads the fields marked in `wanted` (one flag per field) of the mapped
-// rows; the others are only scanned. As ReadCsvTable otherwise.
+// rows; the others are only scanned. As ReadCsvTable otherwise. A column of
+// out that is large enough already is filled again instead of new pages
+// being asked for (a pass in chunks): it may then hold more cells than rows.
 bool ReadCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowMap& map, const std::vector<bool>& wanted,
                     const CsvReadOptions& options, CsvColumns* out, DataProblems& problems);

@@ -15,6 +15,8 @@ class CursorColumnAccess : public CaseColumnAccess {
   const std::int64_t* CurrentRowAddress() const override { return cursor_.RowAddress(); }
   std::int64_t ReadColumn(int column, std::int64_t first, std::int64_t count, const OBS** cells,
                           int* stride) const override;
+  std::shared_ptr<const void> HoldRows(std::int64_t row) const override;
+  std::int64_t RunEnd(std::int64_t row) const override;
 
  private:
   const VEXA_DataSource* dictionary_;

@@ -4,7 +4,9 @@
 #include <vector>
 
 // Reads stretches of a file by offset, so that several threads can read one
-// file at once and only the stretch being worked on is held in memory.
+// file at once and only the stretch being worked on is held in memory. A
+// regular file is mapped: its stretches are read straight from the page
+// cache instead of being copied.
 class FileReader {
  public:
   explicit FileReader(const std::string& path);
@@ -19,9 +21,17 @@ class FileReader {
   // Reads [offset, offset + size) into buffer (resized to fit); false on a
   // read error.
   bool Read(std::size_t offset, std::size_t size, std::vector<char>& buffer) const;
+  // The bytes [offset, offset + size): in the file's mapping, or read into
+  // buffer when the file is not mapped. Null on a read error.
+  const char* Bytes(std::size_t offset, std::size_t size, std::vector<char>& buffer) const;
+  // The stretch is not looked at any more: its pages leave the process's
+  // memory (the page cache keeps them), so a pass over a large file holds
+  // only the stretches being worked on.
+  void Release(std::size_t offset, std::size_t size) const;
 
  private:
   int fd_ = -1;
   std::size_t size_ = 0;
+  const char* mapped_ = nullptr;
   std::string error_;
 };

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/data/ByteCounts.h"
 #include "engine/data/CellParsers.h"
 #include "engine/data/TextCells.h"
 #include "tests/data/DataFiles.h"
@@ -92,6 +93,28 @@ TEST(DateText, ReadsIsoDatesTimesAndDateTimes) {
 // Reading in tiny blocks on two threads must give what one block gives:
 // quoted delimiters, doubled quotes, quoted line ends, CRLF and a missing
 // final line end all cross block boundaries.
+TEST(ByteCounts, CountsEveryNewlineOfLongAndShortStretches) {
+  // Dense newlines overflow a byte counter after 255 runs of 16 bytes; the
+  // tail after the last whole 16 bytes is counted apart.
+  struct Case {
+    std::size_t size;
+    std::size_t every;  // a newline every this many bytes
+    bool quote;
+  };
+  for (Case c : {Case{0, 1, false}, Case{15, 1, false}, Case{16, 1, true}, Case{4080, 1, false}, Case{4081, 1, true},
+                 Case{100003, 1, false}, Case{100003, 7, true}, Case{70000, 100000, false}}) {
+    std::string text(c.size, 'a');
+    std::size_t newlines = 0;
+    for (std::size_t i = c.every - 1; i < c.size; i += c.every, ++newlines) text[i] = '\n';
+    if (c.quote && c.size > 0) text[c.size - 1] = '"';
+    newlines -= c.quote && c.size > 0 && text.size() % c.every == 0;
+    ByteCounts counts = CountBytes(text.data(), text.size(), '"');
+    EXPECT_EQ(counts.newlines, newlines) << c.size << " " << c.every;
+    EXPECT_EQ(counts.hasQuote, c.quote && c.size > 0) << c.size;
+    EXPECT_EQ(counts.firstNewline, c.every <= c.size ? c.every - 1 : static_cast<std::size_t>(-1)) << c.size;
+  }
+}
+
 TEST(CsvReader, TinyBlocksReadTheSameAsOneBlock) {
   std::string csv = "id,name,x\r\n";
   for (int i = 1; i <= 60; ++i) {
