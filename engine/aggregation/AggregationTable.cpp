@@ -89,7 +89,9 @@ void AggregationTable::AddCaseSlowly() {
   rep_->runStart = row;
   nextRow_ = row + 1;
   runLimit_ = row + (kChunkRows - recorder.PendingRows());
-  if (rep_->access) {  // a streamed file: the run stays in the chunk it starts in, and keeps it
+  // Cases read in chunks: the run stays in the chunk it starts in and keeps
+  // it; cases held in memory set no end and need no token.
+  if (rep_->access) {
     runLimit_ = std::min(runLimit_, rep_->access->RunEnd(row));
     rep_->runHold = rep_->access->HoldRows(row);
   }
