@@ -6,6 +6,7 @@
 
 #include "engine/data/CellParsers.h"
 #include "engine/data/CsvFieldScanner.h"
+#include "engine/data/CsvSeparators.h"
 #include "engine/data/Utf8Text.h"
 
 namespace {
@@ -53,6 +54,15 @@ bool HasNumericNullText(const CsvField& field) {
                      [&](const std::string& text) { return ParseNumberText(text, &value, &decimals); });
 }
 
+// What a block without quotes does with a cell of each column.
+enum class CellAction : char {
+  kSkip,         // a column not read
+  kSkipString,   // a string column not read: only its width is checked
+  kPlainNumber,  // a plain decimal, read in place
+  kPlainWhole,   // the same, without a decimal point
+  kOther,        // any other cell, read as text first
+};
+
 class BlockParser {
  public:
   BlockParser(const CsvTable& table, const CsvBlock& block, long rows, const ColumnTargets& targets)
@@ -61,6 +71,34 @@ class BlockParser {
     result_.wideTexts.resize(table.fields.size());
     for (const CsvField& field : table.fields) numericNullTexts_.push_back(HasNumericNullText(field));
   }
+
+  // Parses a block that holds no quote character, where every row is one
+  // line and every field ends at the next separator. False, with nothing to
+  // go by in the result, when a row has too few or too many fields: Parse
+  // then finds the fault as it is found in any block.
+  bool ParseWithoutQuotes(const char* begin, const char* end) {
+    std::vector<CellAction> actions = Actions();
+    const int fields = static_cast<int>(actions.size());
+    CsvSeparators separators(begin, end, table_.dialect.delimiter);
+    const char* start = begin;
+    bool textLeft = true;
+    for (long r = 0; r < rows_ && !result_.fault; ++r) {
+      const long line = block_.firstLine + r;
+      for (int c = 0; c < fields && !result_.fault; ++c) {
+        if (!textLeft) return false;
+        const char* stop = separators.Next();
+        textLeft = stop != end;
+        const bool rowEnds = !textLeft || *stop == '\n';
+        if (rowEnds != (c + 1 == fields)) return false;
+        const char* fieldEnd = rowEnds && stop > start && stop[-1] == '\r' ? stop - 1 : stop;
+        ReadCell(actions[static_cast<std::size_t>(c)], c, r, start, fieldEnd, line);
+        start = stop + (textLeft ? 1 : 0);
+      }
+    }
+    return true;
+  }
+
+  CsvBlockResult Result() { return std::move(result_); }
 
   CsvBlockResult Parse(const char* begin, const char* end) {
     const CsvDialect& dialect = table_.dialect;
@@ -90,6 +128,62 @@ class BlockParser {
   }
 
  private:
+  std::vector<CellAction> Actions() const {
+    std::vector<CellAction> actions;
+    for (std::size_t c = 0; c < table_.fields.size(); ++c) {
+      const CsvField& field = table_.fields[c];
+      if (!targets_.columns[c])
+        actions.push_back(field.kind == FieldKind::kString ? CellAction::kSkipString : CellAction::kSkip);
+      else if ((field.kind == FieldKind::kNumber || field.kind == FieldKind::kInteger) && !numericNullTexts_[c] &&
+               field.numberForm.IsPlain())
+        actions.push_back(field.kind == FieldKind::kInteger ? CellAction::kPlainWhole : CellAction::kPlainNumber);
+      else
+        actions.push_back(CellAction::kOther);
+    }
+    return actions;
+  }
+
+  // One cell of a block without quotes, [begin, end) its text.
+  void ReadCell(CellAction action, int c, long r, const char* begin, const char* end, long line) {
+    std::string_view text(begin, static_cast<std::size_t>(end - begin));
+    switch (action) {
+      case CellAction::kSkip:
+        return;
+      case CellAction::kSkipString:
+        return CheckSkippedWidth(c, text, line);
+      case CellAction::kPlainNumber:
+      case CellAction::kPlainWhole:
+        if (ReadPlainNumberIn(action == CellAction::kPlainWhole, c, r, text)) return;
+        break;
+      case CellAction::kOther:
+        break;
+    }
+    Store(c, r, text, line);
+  }
+
+  // text is the whole cell; false when it is not a plain decimal.
+  bool ReadPlainNumberIn(bool wholeOnly, int c, long r, std::string_view text) {
+    PlainDecimal decimal;
+    const char* end = text.data() + text.size();
+    double value;
+    if (ScanPlainDecimal(text.data(), end, &decimal) != end || (wholeOnly && decimal.fraction > 0) ||
+        !PlainDecimalValue(decimal, &value))
+      return false;
+    targets_.columns[static_cast<std::size_t>(c)][block_.firstRow + r].number = value;
+    ColumnStats& stats = result_.stats[static_cast<std::size_t>(c)];
+    stats.maxDecimals = std::max(stats.maxDecimals, decimal.fraction);
+    stats.maxLength = std::max(stats.maxLength, static_cast<int>(text.size()));
+    return true;
+  }
+
+  // A string too wide for its column makes the file unusable even where the
+  // column is not read.
+  void CheckSkippedWidth(int c, std::string_view text, long line) {
+    const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
+    int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
+    if (static_cast<int>(text.size()) > limit && !IsNullText(field, text)) TooWideFault(field, c, text, line);
+  }
+
   // A column not being read: only its field boundaries are found, and a
   // string too wide for its column still makes the file unusable, as it
   // would when the column is read.
@@ -100,10 +194,7 @@ class BlockParser {
       Fault(scanner.ErrorLine(), c + 1, scanner.Error());
       return stop;
     }
-    const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
-    int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
-    if (field.kind == FieldKind::kString && static_cast<int>(text.size()) > limit && !IsNullText(field, text))
-      TooWideFault(field, c, text, line);
+    if (table_.fields[static_cast<std::size_t>(c)].kind == FieldKind::kString) CheckSkippedWidth(c, text, line);
     return stop;
   }
 
@@ -236,5 +327,9 @@ void ColumnStats::Merge(const ColumnStats& later) {
 
 CsvBlockResult ParseCsvBlock(const CsvTable& table, const char* begin, const char* end, const CsvBlock& block,
                              long rows, const ColumnTargets& targets) {
+  if (!std::memchr(begin, table.dialect.quote, static_cast<std::size_t>(end - begin))) {
+    BlockParser withoutQuotes(table, block, rows, targets);
+    if (withoutQuotes.ParseWithoutQuotes(begin, end)) return withoutQuotes.Result();
+  }
   return BlockParser(table, block, rows, targets).Parse(begin, end);
 }
