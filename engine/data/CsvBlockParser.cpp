@@ -77,21 +77,25 @@ class BlockParser {
   // go by in the result, when a row has too few or too many fields: Parse
   // then finds the fault as it is found in any block.
   bool ParseWithoutQuotes(const char* begin, const char* end) {
-    std::vector<CellAction> actions = Actions();
-    const int fields = static_cast<int>(actions.size());
+    std::vector<QuoteFreeColumn> columns = QuoteFreeColumns();
+    const int fields = static_cast<int>(columns.size());
     CsvSeparators separators(begin, end, table_.dialect.delimiter);
     const char* start = begin;
     bool textLeft = true;
-    for (long r = 0; r < rows_ && !result_.fault; ++r) {
-      const long line = block_.firstLine + r;
-      for (int c = 0; c < fields && !result_.fault; ++c) {
+    for (long r = 0; r < rows_; ++r) {
+      for (int c = 0; c < fields; ++c) {
         if (!textLeft) return false;
         const char* stop = separators.Next();
         textLeft = stop != end;
         const bool rowEnds = !textLeft || *stop == '\n';
         if (rowEnds != (c + 1 == fields)) return false;
         const char* fieldEnd = rowEnds && stop > start && stop[-1] == '\r' ? stop - 1 : stop;
-        ReadCell(actions[static_cast<std::size_t>(c)], c, r, start, fieldEnd, line);
+        QuoteFreeColumn& column = columns[static_cast<std::size_t>(c)];
+        if (column.action != CellAction::kSkip &&
+            !ReadPlainCell(column, start, fieldEnd, column.cells ? column.cells + r : nullptr)) {
+          ReadOtherCell(column.action, c, r, std::string_view(start, static_cast<std::size_t>(fieldEnd - start)));
+          if (result_.fault) return true;
+        }
         start = stop + (textLeft ? 1 : 0);
       }
     }
@@ -128,52 +132,48 @@ class BlockParser {
   }
 
  private:
-  std::vector<CellAction> Actions() const {
-    std::vector<CellAction> actions;
+  // What a block without quotes does with each column's cells.
+  struct QuoteFreeColumn {
+    CellAction action;
+    OBS* cells;  // the block's first row of a numeric column read; else null
+    ColumnStats* stats;
+  };
+
+  std::vector<QuoteFreeColumn> QuoteFreeColumns() {
+    std::vector<QuoteFreeColumn> columns;
     for (std::size_t c = 0; c < table_.fields.size(); ++c) {
       const CsvField& field = table_.fields[c];
-      if (!targets_.columns[c])
-        actions.push_back(field.kind == FieldKind::kString ? CellAction::kSkipString : CellAction::kSkip);
-      else if ((field.kind == FieldKind::kNumber || field.kind == FieldKind::kInteger) && !numericNullTexts_[c] &&
-               field.numberForm.IsPlain())
-        actions.push_back(field.kind == FieldKind::kInteger ? CellAction::kPlainWhole : CellAction::kPlainNumber);
-      else
-        actions.push_back(CellAction::kOther);
+      QuoteFreeColumn column{CellAction::kOther, nullptr, &result_.stats[c]};
+      if (!targets_.columns[c]) {
+        column.action = field.kind == FieldKind::kString ? CellAction::kSkipString : CellAction::kSkip;
+      } else if ((field.kind == FieldKind::kNumber || field.kind == FieldKind::kInteger) && !numericNullTexts_[c] &&
+                 field.numberForm.IsPlain()) {
+        column.action = field.kind == FieldKind::kInteger ? CellAction::kPlainWhole : CellAction::kPlainNumber;
+        if (targets_.values) column.cells = targets_.columns[c] + block_.firstRow;
+      }
+      columns.push_back(column);
     }
-    return actions;
+    return columns;
   }
 
-  // One cell of a block without quotes, [begin, end) its text.
-  void ReadCell(CellAction action, int c, long r, const char* begin, const char* end, long line) {
-    std::string_view text(begin, static_cast<std::size_t>(end - begin));
-    switch (action) {
-      case CellAction::kSkip:
-        return;
-      case CellAction::kSkipString:
-        return CheckSkippedWidth(c, text, line);
-      case CellAction::kPlainNumber:
-      case CellAction::kPlainWhole:
-        if (ReadPlainNumberIn(action == CellAction::kPlainWhole, c, r, text)) return;
-        break;
-      case CellAction::kOther:
-        break;
-    }
-    Store(c, r, text, line);
-  }
-
-  // text is the whole cell; false when it is not a plain decimal.
-  bool ReadPlainNumberIn(bool wholeOnly, int c, long r, std::string_view text) {
+  // A plain decimal of a plain column, [begin, end) being the whole cell,
+  // stored in *cell unless cell is null (only what the cells show is
+  // wanted). False for any other cell.
+  static bool ReadPlainCell(const QuoteFreeColumn& column, const char* begin, const char* end, OBS* cell) {
+    if (column.action != CellAction::kPlainNumber && column.action != CellAction::kPlainWhole) return false;
     PlainDecimal decimal;
-    const char* end = text.data() + text.size();
-    double value;
-    if (ScanPlainDecimal(text.data(), end, &decimal) != end || (wholeOnly && decimal.fraction > 0) ||
-        !PlainDecimalValue(decimal, &value))
+    if (ScanPlainDecimal(begin, end, &decimal) != end || !PlainDecimalFits(decimal) ||
+        (column.action == CellAction::kPlainWhole && decimal.fraction > 0))
       return false;
-    targets_.columns[static_cast<std::size_t>(c)][block_.firstRow + r].number = value;
-    ColumnStats& stats = result_.stats[static_cast<std::size_t>(c)];
-    stats.maxDecimals = std::max(stats.maxDecimals, decimal.fraction);
-    stats.maxLength = std::max(stats.maxLength, static_cast<int>(text.size()));
+    if (cell) cell->number = FittingPlainDecimalValue(decimal);
+    column.stats->maxDecimals = std::max(column.stats->maxDecimals, decimal.fraction);
+    column.stats->maxLength = std::max(column.stats->maxLength, static_cast<int>(end - begin));
     return true;
+  }
+
+  void ReadOtherCell(CellAction action, int c, long r, std::string_view text) {
+    if (action == CellAction::kSkipString) return CheckSkippedWidth(c, text, block_.firstLine + r);
+    Store(c, r, text, block_.firstLine + r);
   }
 
   // A string too wide for its column makes the file unusable even where the
