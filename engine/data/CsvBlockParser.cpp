@@ -7,6 +7,7 @@
 #include "engine/data/CellParsers.h"
 #include "engine/data/CsvFieldScanner.h"
 #include "engine/data/CsvSeparators.h"
+#include "engine/data/ShortDecimal.h"
 #include "engine/data/Utf8Text.h"
 
 namespace {
@@ -63,6 +64,81 @@ enum class CellAction : char {
   kOther,        // any other cell, read as text first
 };
 
+// What a block without quotes does with one column's cells.
+struct QuoteFreeColumn {
+  CellAction action;
+  int widest;  // a string not read: its longest value that needs no check
+  OBS* cells;  // the block's first row of a numeric column read; else null
+  ColumnStats* stats;
+};
+
+// A plain decimal of a plain column, [begin, end) being the whole cell and
+// textEnd the block's end, stored in *cell unless cell is null (only what
+// the cells show is wanted). False for any other cell.
+[[gnu::always_inline]] inline bool ReadPlainCell(const QuoteFreeColumn& column, const char* begin, const char* end, const char* textEnd,
+                          OBS* cell) {
+  if (column.action != CellAction::kPlainNumber && column.action != CellAction::kPlainWhole) return false;
+  PlainDecimal decimal;
+  constexpr std::ptrdiff_t kShortCell = 9;  // a sign and eight characters
+  const bool plain = end - begin <= kShortCell && textEnd - begin >= kShortCell
+                         ? ReadShortDecimal(begin, end, &decimal)
+                         : ScanPlainDecimal(begin, end, &decimal) == end && PlainDecimalFits(decimal);
+  if (!plain || (column.action == CellAction::kPlainWhole && decimal.fraction > 0)) return false;
+  if (cell) cell->number = FittingPlainDecimalValue(decimal);
+  column.stats->maxDecimals = std::max(column.stats->maxDecimals, decimal.fraction);
+  column.stats->maxLength = std::max(column.stats->maxLength, static_cast<int>(end - begin));
+  return true;
+}
+
+// One cell of a block without quotes, [begin, end) its text; false once
+// the block is found faulty.
+template <class OtherCell>
+[[gnu::always_inline]] inline bool ReadQuoteFreeCell(const QuoteFreeColumn& column, int c, long r, const char* begin,
+                                                     const char* end, const char* textEnd, OtherCell& other) {
+  switch (column.action) {
+    case CellAction::kSkip:
+      return true;
+    case CellAction::kSkipString:
+      if (end - begin <= column.widest) return true;
+      break;
+    case CellAction::kPlainNumber:
+    case CellAction::kPlainWhole:
+      if (ReadPlainCell(column, begin, end, textEnd, column.cells ? column.cells + r : nullptr)) return true;
+      break;
+    case CellAction::kOther:
+      break;
+  }
+  return other(c, r, std::string_view(begin, static_cast<std::size_t>(end - begin)));
+}
+
+// Reads the rows of a block that holds no quote character, where every row
+// is one line and every field ends at the next separator. other(c, r, text)
+// reads the cells this loop does not read itself, and is false once the
+// block is found faulty. False when a row has too few or too many fields.
+template <class OtherCell>
+bool ReadRowsWithoutQuotes(const char* begin, const char* end, long rows, char delimiter,
+                           const std::vector<QuoteFreeColumn>& columns, OtherCell&& other) {
+  const int last = static_cast<int>(columns.size()) - 1;
+  const QuoteFreeColumn* column = columns.data();
+  CsvSeparators separators(begin, end, delimiter);
+  const char* start = begin;
+  for (long r = 0; r < rows; ++r) {
+    for (int c = 0; c < last; ++c) {
+      const char* stop = separators.Next();
+      if (stop == end || *stop == '\n') return false;
+      if (!ReadQuoteFreeCell(column[c], c, r, start, stop, end, other)) return true;
+      start = stop + 1;
+    }
+    const char* stop = separators.Next();
+    if (stop != end && *stop != '\n') return false;
+    const char* fieldEnd = stop > start && stop[-1] == '\r' ? stop - 1 : stop;
+    if (!ReadQuoteFreeCell(column[last], last, r, start, fieldEnd, end, other)) return true;
+    if (stop == end) return r + 1 == rows;  // false: the text ended a row early
+    start = stop + 1;
+  }
+  return true;
+}
+
 class BlockParser {
  public:
   BlockParser(const CsvTable& table, const CsvBlock& block, long rows, const ColumnTargets& targets)
@@ -77,29 +153,8 @@ class BlockParser {
   // go by in the result, when a row has too few or too many fields: Parse
   // then finds the fault as it is found in any block.
   bool ParseWithoutQuotes(const char* begin, const char* end) {
-    std::vector<QuoteFreeColumn> columns = QuoteFreeColumns();
-    const int fields = static_cast<int>(columns.size());
-    CsvSeparators separators(begin, end, table_.dialect.delimiter);
-    const char* start = begin;
-    bool textLeft = true;
-    for (long r = 0; r < rows_; ++r) {
-      for (int c = 0; c < fields; ++c) {
-        if (!textLeft) return false;
-        const char* stop = separators.Next();
-        textLeft = stop != end;
-        const bool rowEnds = !textLeft || *stop == '\n';
-        if (rowEnds != (c + 1 == fields)) return false;
-        const char* fieldEnd = rowEnds && stop > start && stop[-1] == '\r' ? stop - 1 : stop;
-        QuoteFreeColumn& column = columns[static_cast<std::size_t>(c)];
-        if (column.action != CellAction::kSkip &&
-            !ReadPlainCell(column, start, fieldEnd, column.cells ? column.cells + r : nullptr)) {
-          ReadOtherCell(column.action, c, r, std::string_view(start, static_cast<std::size_t>(fieldEnd - start)));
-          if (result_.fault) return true;
-        }
-        start = stop + (textLeft ? 1 : 0);
-      }
-    }
-    return true;
+    return ReadRowsWithoutQuotes(begin, end, rows_, table_.dialect.delimiter, QuoteFreeColumns(),
+                                 [this](int c, long r, std::string_view text) { return ReadOtherCell(c, r, text); });
   }
 
   CsvBlockResult Result() { return std::move(result_); }
@@ -132,20 +187,14 @@ class BlockParser {
   }
 
  private:
-  // What a block without quotes does with each column's cells.
-  struct QuoteFreeColumn {
-    CellAction action;
-    OBS* cells;  // the block's first row of a numeric column read; else null
-    ColumnStats* stats;
-  };
-
   std::vector<QuoteFreeColumn> QuoteFreeColumns() {
     std::vector<QuoteFreeColumn> columns;
     for (std::size_t c = 0; c < table_.fields.size(); ++c) {
       const CsvField& field = table_.fields[c];
-      QuoteFreeColumn column{CellAction::kOther, nullptr, &result_.stats[c]};
+      QuoteFreeColumn column{CellAction::kOther, 0, nullptr, &result_.stats[c]};
       if (!targets_.columns[c]) {
         column.action = field.kind == FieldKind::kString ? CellAction::kSkipString : CellAction::kSkip;
+        column.widest = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
       } else if ((field.kind == FieldKind::kNumber || field.kind == FieldKind::kInteger) && !numericNullTexts_[c] &&
                  field.numberForm.IsPlain()) {
         column.action = field.kind == FieldKind::kInteger ? CellAction::kPlainWhole : CellAction::kPlainNumber;
@@ -156,24 +205,14 @@ class BlockParser {
     return columns;
   }
 
-  // A plain decimal of a plain column, [begin, end) being the whole cell,
-  // stored in *cell unless cell is null (only what the cells show is
-  // wanted). False for any other cell.
-  static bool ReadPlainCell(const QuoteFreeColumn& column, const char* begin, const char* end, OBS* cell) {
-    if (column.action != CellAction::kPlainNumber && column.action != CellAction::kPlainWhole) return false;
-    PlainDecimal decimal;
-    if (ScanPlainDecimal(begin, end, &decimal) != end || !PlainDecimalFits(decimal) ||
-        (column.action == CellAction::kPlainWhole && decimal.fraction > 0))
-      return false;
-    if (cell) cell->number = FittingPlainDecimalValue(decimal);
-    column.stats->maxDecimals = std::max(column.stats->maxDecimals, decimal.fraction);
-    column.stats->maxLength = std::max(column.stats->maxLength, static_cast<int>(end - begin));
-    return true;
-  }
-
-  void ReadOtherCell(CellAction action, int c, long r, std::string_view text) {
-    if (action == CellAction::kSkipString) return CheckSkippedWidth(c, text, block_.firstLine + r);
-    Store(c, r, text, block_.firstLine + r);
+  // A cell of a block without quotes that is no plain number of a plain
+  // column: false once the block is found faulty.
+  [[gnu::noinline]] bool ReadOtherCell(int c, long r, std::string_view text) {
+    if (targets_.columns[static_cast<std::size_t>(c)])
+      Store(c, r, text, block_.firstLine + r);
+    else
+      CheckSkippedWidth(c, text, block_.firstLine + r);
+    return !result_.fault;
   }
 
   // A string too wide for its column makes the file unusable even where the
