@@ -72,7 +72,8 @@ TEST(CsvBlockParser, BlocksWithoutQuotesReadAsBlocksWithQuotes) {
   const std::vector<std::string> cells = {
       "1", "-2.5", "+3", "", "0", "007", "12.", ".5", "1e3", "12.5.3", "abc", "NA", "-9", "2024-02-29", "2023-02-29",
       "9007199254740993", "0.30000000000000000000001", "123456789012345678901", "1,234", "inf", "nan", " 4", "5 ",
-      "\r", "x\ry", "caf\xc3\xa9", "bad\xff", "longer than eight", "a null text", "-", std::string(300, 'w')};
+      "\r", "x\ry", "-.5", "+.", "1.2.", "..", "12345678", "1234567.8", "123456.7", "1234567.", "-12345678", "123456789", "00000000",
+      "-0", "5-", "1 .2", "7.654321", "caf\xc3\xa9", "bad\xff", "longer than eight", "a null text", "-", std::string(300, 'w')};
   const CsvTable table = TableOfEveryKind();
   const std::size_t fields = table.fields.size();
   std::uint64_t state = 42;
