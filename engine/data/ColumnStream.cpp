@@ -15,16 +15,36 @@ ColumnStream::ColumnStream(const FileReader& file, CsvTable table, const CsvRowM
   for (const CsvField& field : table_.fields)
     cells_.push_back(field.kind == FieldKind::kString ? ObsCellsForWidth(field.declaredWidth) : 1);
   if (chunks_ == 0) return;
-  *chunk_ = Parse(0, Chunk{});
+  chunk_ = Shared(Parse(0));
   NoteFirstCells();
-  ParseNextAhead(Chunk{});
+  ParseNextAhead();
 }
 
 ColumnStream::~ColumnStream() {
   if (next_.valid()) next_.wait();
 }
 
-ColumnStream::Chunk ColumnStream::Parse(std::size_t index, Chunk chunk) const {
+std::shared_ptr<ColumnStream::Chunk> ColumnStream::Shared(Chunk chunk) const {
+  // Two chunks' cells are enough: the one parsed next and the one after.
+  constexpr std::size_t kMostSpent = 2;
+  return std::shared_ptr<Chunk>(new Chunk(std::move(chunk)), [spent = spent_](Chunk* done) {
+    {
+      std::lock_guard<std::mutex> lock(spent->mutex);
+      if (spent->cells.size() < kMostSpent) spent->cells.push_back(std::move(done->columns));
+    }
+    delete done;
+  });
+}
+
+ColumnStream::Chunk ColumnStream::Parse(std::size_t index) const {
+  Chunk chunk;
+  {
+    std::lock_guard<std::mutex> lock(spent_->mutex);
+    if (!spent_->cells.empty()) {
+      chunk.columns = std::move(spent_->cells.back());
+      spent_->cells.pop_back();
+    }
+  }
   std::size_t first = index * chunkBlocks_;
   CsvRowMap range = BlockRange(map_, first, std::min(first + chunkBlocks_, map_.blocks.size()));
   chunk.firstRow = map_.blocks[first].firstRow;
@@ -33,9 +53,8 @@ ColumnStream::Chunk ColumnStream::Parse(std::size_t index, Chunk chunk) const {
   return chunk;
 }
 
-void ColumnStream::ParseNextAhead(Chunk spent) {
-  if (current_ + 1 < chunks_)
-    next_ = std::async(std::launch::async, &ColumnStream::Parse, this, current_ + 1, std::move(spent));
+void ColumnStream::ParseNextAhead() {
+  if (current_ + 1 < chunks_) next_ = std::async(std::launch::async, &ColumnStream::Parse, this, current_ + 1);
 }
 
 void ColumnStream::NoteFirstCells() {
@@ -46,19 +65,17 @@ void ColumnStream::NoteFirstCells() {
 
 void ColumnStream::MoveTo(long row) {
   while (row >= ChunkEnd() && next_.valid()) {
-    auto next = std::make_shared<Chunk>(next_.get());
-    Chunk spent;
+    std::shared_ptr<Chunk> next = Shared(next_.get());
     {
       std::lock_guard<std::mutex> lock(heldMutex_);
-      // A chunk that no reader holds lends its cells to the one after next.
-      if (chunk_.use_count() == 1) spent = std::move(*chunk_);
+      // The chunk left behind gives its cells to a later one once no reader holds it.
       chunk_ = std::move(next);
       held_.erase(std::remove_if(held_.begin(), held_.end(), [](const auto& chunk) { return chunk.expired(); }),
                   held_.end());
     }
     NoteFirstCells();
     ++current_;
-    ParseNextAhead(std::move(spent));
+    ParseNextAhead();
   }
 }
 

@@ -55,10 +55,17 @@ class ColumnStream {
     long firstRow = 0;
     CsvColumns columns;
   };
-  // Parses chunk `index` into the cells of a chunk no longer used, so that
-  // a pass does not ask the kernel for fresh pages chunk after chunk.
-  Chunk Parse(std::size_t index, Chunk spent) const;
-  void ParseNextAhead(Chunk spent);
+  // The cells of chunks no one holds any longer, for the chunks parsed
+  // next: a pass then does not ask the kernel for fresh (zeroed) pages chunk
+  // after chunk. Shared with the chunks, which may outlive the stream.
+  struct SpentCells {
+    std::mutex mutex;
+    std::vector<CsvColumns> cells;
+  };
+  std::shared_ptr<Chunk> Shared(Chunk chunk) const;
+  // Parses chunk `index`, into spent cells when there are any.
+  Chunk Parse(std::size_t index) const;
+  void ParseNextAhead();
   void NoteFirstCells();
 
   const FileReader& file_;
@@ -73,6 +80,7 @@ class ColumnStream {
   std::shared_ptr<Chunk> chunk_;
   std::vector<const OBS*> firstCells_;  // per field: the current chunk's first row, or null
   std::future<Chunk> next_;
+  std::shared_ptr<SpentCells> spent_ = std::make_shared<SpentCells>();
   // The chunks that were current, while some reader may hold them.
   mutable std::mutex heldMutex_;
   mutable std::vector<std::weak_ptr<const Chunk>> held_;
