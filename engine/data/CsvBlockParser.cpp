@@ -111,10 +111,10 @@ template <class OtherCell>
   return other(c, r, std::string_view(begin, static_cast<std::size_t>(end - begin)));
 }
 
-// Reads the rows of a block that holds no quote character, where every row
-// is one line and every field ends at the next separator. other(c, r, text)
-// reads the cells this loop does not read itself, and is false once the
-// block is found faulty. False when a row has too few or too many fields.
+// Reads the rows of a block without quote characters: every row one line,
+// every field ending at the next separator. other(c, r, text) reads the
+// cells this loop does not read itself, and is false once the block is found
+// faulty. False when a row has too few or too many fields.
 template <class OtherCell>
 bool ReadRowsWithoutQuotes(const char* begin, const char* end, long rows, char delimiter,
                            const std::vector<QuoteFreeColumn>& columns, OtherCell&& other) {
@@ -148,10 +148,10 @@ class BlockParser {
     for (const CsvField& field : table.fields) numericNullTexts_.push_back(HasNumericNullText(field));
   }
 
-  // Parses a block that holds no quote character, where every row is one
-  // line and every field ends at the next separator. False, with nothing to
-  // go by in the result, when a row has too few or too many fields: Parse
-  // then finds the fault as it is found in any block.
+  // Parses a block that the map found without quote characters, where every
+  // row is one line and every field ends at the next separator. False, with
+  // nothing to go by in the result, when a row has too few or too many
+  // fields: Parse then finds the fault as it is found in any block.
   bool ParseWithoutQuotes(const char* begin, const char* end) {
     return ReadRowsWithoutQuotes(begin, end, rows_, table_.dialect.delimiter, QuoteFreeColumns(),
                                  [this](int c, long r, std::string_view text) { return ReadOtherCell(c, r, text); });
@@ -366,7 +366,7 @@ void ColumnStats::Merge(const ColumnStats& later) {
 
 CsvBlockResult ParseCsvBlock(const CsvTable& table, const char* begin, const char* end, const CsvBlock& block,
                              long rows, const ColumnTargets& targets) {
-  if (!std::memchr(begin, table.dialect.quote, static_cast<std::size_t>(end - begin))) {
+  if (!block.quoted) {
     BlockParser withoutQuotes(table, block, rows, targets);
     if (withoutQuotes.ParseWithoutQuotes(begin, end)) return withoutQuotes.Result();
   }
