@@ -58,12 +58,13 @@ void ColumnStream::ParseNextAhead() {
 }
 
 void ColumnStream::NoteFirstCells() {
+  chunkEnd_ = chunk_->firstRow + chunk_->columns.rows;
   firstCells_.assign(streamed_.size(), nullptr);
   for (std::size_t c = 0; c < streamed_.size() && c < chunk_->columns.columns.size(); ++c)
     if (streamed_[c] && chunk_->columns.columns[c].size() > 0) firstCells_[c] = chunk_->columns.columns[c].data();
 }
 
-void ColumnStream::MoveTo(long row) {
+void ColumnStream::MoveOn(long row) {
   while (row >= ChunkEnd() && next_.valid()) {
     std::shared_ptr<Chunk> next = Shared(next_.get());
     {
