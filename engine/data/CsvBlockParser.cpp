@@ -75,17 +75,17 @@ struct QuoteFreeColumn {
 // A plain decimal of a plain column, [begin, end) being the whole cell and
 // textEnd the block's end, stored in *cell unless cell is null (only what
 // the cells show is wanted). False for any other cell.
-[[gnu::always_inline]] inline bool ReadPlainCell(const QuoteFreeColumn& column, const char* begin, const char* end, const char* textEnd,
-                          OBS* cell) {
-  if (column.action != CellAction::kPlainNumber && column.action != CellAction::kPlainWhole) return false;
+template <bool wholeOnly>
+[[gnu::always_inline]] inline bool ReadPlainCell(const QuoteFreeColumn& column, const char* begin, const char* end,
+                                                 const char* textEnd, OBS* cell) {
   PlainDecimal decimal;
   constexpr std::ptrdiff_t kShortCell = 9;  // a sign and eight characters
   const bool plain = end - begin <= kShortCell && textEnd - begin >= kShortCell
-                         ? ReadShortDecimal(begin, end, &decimal)
+                         ? ReadShortDecimal<wholeOnly>(begin, end, &decimal)
                          : ScanPlainDecimal(begin, end, &decimal) == end && PlainDecimalFits(decimal);
-  if (!plain || (column.action == CellAction::kPlainWhole && decimal.fraction > 0)) return false;
+  if (!plain || (wholeOnly && decimal.fraction > 0)) return false;
   if (cell) cell->number = FittingPlainDecimalValue(decimal);
-  column.stats->maxDecimals = std::max(column.stats->maxDecimals, decimal.fraction);
+  if (!wholeOnly) column.stats->maxDecimals = std::max(column.stats->maxDecimals, decimal.fraction);
   column.stats->maxLength = std::max(column.stats->maxLength, static_cast<int>(end - begin));
   return true;
 }
@@ -102,8 +102,10 @@ template <class OtherCell>
       if (end - begin <= column.widest) return true;
       break;
     case CellAction::kPlainNumber:
+      if (ReadPlainCell<false>(column, begin, end, textEnd, column.cells ? column.cells + r : nullptr)) return true;
+      break;
     case CellAction::kPlainWhole:
-      if (ReadPlainCell(column, begin, end, textEnd, column.cells ? column.cells + r : nullptr)) return true;
+      if (ReadPlainCell<true>(column, begin, end, textEnd, column.cells ? column.cells + r : nullptr)) return true;
       break;
     case CellAction::kOther:
       break;

@@ -9,7 +9,9 @@
 // operations on one 64-bit word instead of a loop per digit, whose exit
 // the processor cannot foresee when cell lengths vary. [begin, end) is the
 // cell; the eight bytes from the first digit must be readable (they may
-// run past end). False for any other cell.
+// run past end). False for any other cell; with wholeOnly also for a cell
+// with a decimal point, which is then not looked for.
+template <bool wholeOnly>
 [[gnu::always_inline]] inline bool ReadShortDecimal(const char* begin, const char* end, PlainDecimal* d) {
   constexpr std::uint64_t kZeros = 0x3030303030303030;  // '0' in every byte
   constexpr std::uint64_t kOnes = 0x0101010101010101;
@@ -24,7 +26,7 @@
   // A decimal point: the lowest byte equal to '.', taken out of the word.
   int fraction = 0;
   const std::uint64_t dots = word ^ (kOnes * '.');
-  std::uint64_t found = (dots - kOnes) & ~dots & kHighBits;
+  std::uint64_t found = wholeOnly ? 0 : (dots - kOnes) & ~dots & kHighBits;
   if (length < 8) found &= (std::uint64_t{1} << (8 * length)) - 1;
   if (found != 0) {
     const int point = __builtin_ctzll(found) / 8;
