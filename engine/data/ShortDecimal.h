@@ -45,7 +45,8 @@ template <bool wholeOnly>
   if (!digitsOnly) return false;
   word -= kZeros;
   word = word * 10 + (word >> 8);
-  word = (((word & 0x000000FF000000FF) * 0x000F424000000064) + (((word >> 16) & 0x000000FF000000FF) * 0x0000271000000001)) >> 32;
+  constexpr std::uint64_t kPairs = 0x000000FF000000FF;
+  word = (((word & kPairs) * 0x000F424000000064) + (((word >> 16) & kPairs) * 0x0000271000000001)) >> 32;
   d->mantissa = static_cast<std::uint32_t>(word);
   d->exponent = -fraction;
   d->fraction = fraction;

@@ -20,8 +20,8 @@ CsvTable TableOfEveryKind() {
   add("whole", FieldKind::kInteger);
   add("text", FieldKind::kString);
   add("narrow", FieldKind::kString, {"a null text"}, 8);  // not read: only its width counts
-  add("skipped", FieldKind::kNumber);            // not read
-  add("coded", FieldKind::kNumber, {"-9"});      // a null text that reads as a number
+  add("skipped", FieldKind::kNumber);                      // not read
+  add("coded", FieldKind::kNumber, {"-9"});                // a null text that reads as a number
   add("nullable", FieldKind::kNumber, {"NA"});
   add("day", FieldKind::kDate);
   table.fields.push_back(CsvField{.name = "grouped", .kind = FieldKind::kNumber, .numberForm = {.groupChar = ','}});
@@ -52,11 +52,13 @@ Parsed Parse(const CsvTable& table, const std::string& text, long rows, bool quo
 }
 
 std::string Described(const CsvBlockResult& result) {
-  if (result.fault) return std::to_string(result.fault->line) + ":" + std::to_string(result.fault->column) + " " + result.fault->text;
+  if (result.fault)
+    return std::to_string(result.fault->line) + ":" + std::to_string(result.fault->column) + " " + result.fault->text;
   std::string text;
   for (const ColumnStats& stats : result.stats)
     text += std::to_string(stats.maxDecimals) + "/" + std::to_string(stats.maxLength) + "/" +
-            std::to_string(stats.badCells) + "@" + std::to_string(stats.firstBadLine) + "'" + stats.firstBadText + "'/" +
+            std::to_string(stats.badCells) + "@" + std::to_string(stats.firstBadLine) + "'" + stats.firstBadText +
+            "'/" +
             std::to_string(stats.notFinite) + "@" + std::to_string(stats.firstNotFiniteLine) + " ";
   for (const std::vector<WideText>& wide : result.wideTexts)
     for (const WideText& cell : wide) text += std::to_string(cell.row) + "=" + cell.text + " ";
@@ -72,8 +74,9 @@ TEST(CsvBlockParser, BlocksWithoutQuotesReadAsBlocksWithQuotes) {
   const std::vector<std::string> cells = {
       "1", "-2.5", "+3", "", "0", "007", "12.", ".5", "1e3", "12.5.3", "abc", "NA", "-9", "2024-02-29", "2023-02-29",
       "9007199254740993", "0.30000000000000000000001", "123456789012345678901", "1,234", "inf", "nan", " 4", "5 ",
-      "\r", "x\ry", "-.5", "+.", "1.2.", "..", "12345678", "1234567.8", "123456.7", "1234567.", "-12345678", "123456789", "00000000",
-      "-0", "5-", "1 .2", "7.654321", "caf\xc3\xa9", "bad\xff", "longer than eight", "a null text", "-", std::string(300, 'w')};
+      "\r", "x\ry", "-.5", "+.", "1.2.", "..", "12345678", "1234567.8", "123456.7", "1234567.", "-12345678",
+      "123456789", "00000000", "-0", "5-", "1 .2", "7.654321", "caf\xc3\xa9", "bad\xff", "longer than eight",
+      "a null text", "-", std::string(300, 'w')};
   const CsvTable table = TableOfEveryKind();
   const std::size_t fields = table.fields.size();
   std::uint64_t state = 42;
