@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -35,14 +36,25 @@ bool IsSet(const char* variable) { return !Setting(variable, "").empty(); }
 // which saves loading and compiling Vega and Vega-Lite in every run. The
 // snapshot fits only the node that made it: a node or a script set from
 // outside runs the script itself.
+// The build's node flags (separated by spaces) go before the script or
+// snapshot; the snapshot was taken with them.
 std::vector<std::string> NodeCommand() {
-  std::string program = Setting("GGRAPH_NODE", GGRAPH_DRAWING_NODE);
+  std::vector<std::string> command{Setting("GGRAPH_NODE", GGRAPH_DRAWING_NODE)};
+  std::string_view flags = GGRAPH_DRAWING_NODE_FLAGS;
+  for (std::size_t at = 0; at < flags.size();) {
+    std::size_t end = std::min(flags.find(' ', at), flags.size());
+    if (end > at) command.emplace_back(flags.substr(at, end - at));
+    at = end + 1;
+  }
   std::filesystem::path snapshot = GGRAPH_DRAWING_SNAPSHOT;
   std::error_code error;
   if (!IsSet("GGRAPH_NODE") && !IsSet("GGRAPH_DRAWING_SCRIPT") && !snapshot.empty() &&
-      std::filesystem::exists(snapshot, error))
-    return {program, "--snapshot-blob", snapshot.string()};
-  return {program, Setting("GGRAPH_DRAWING_SCRIPT", GGRAPH_DRAWING_SCRIPT)};
+      std::filesystem::exists(snapshot, error)) {
+    command.insert(command.end(), {"--snapshot-blob", snapshot.string()});
+    return command;
+  }
+  command.push_back(Setting("GGRAPH_DRAWING_SCRIPT", GGRAPH_DRAWING_SCRIPT));
+  return command;
 }
 
 // The drawing reads and writes only its pipes: extra TLS certificates,
