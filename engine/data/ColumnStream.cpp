@@ -2,6 +2,27 @@
 
 #include <algorithm>
 
+namespace {
+
+// Blocks per chunk, unless the options set them: about 48 MB of cells,
+// between half and twice the reader's default. Larger chunks change hands
+// less often (at each change a core waits while the last block of the next
+// chunk is parsed); smaller ones keep a wide stream's memory down.
+std::size_t StreamChunkBlocks(const CsvReadOptions& options, const CsvRowMap& map, const std::vector<int>& cells,
+                              const std::vector<bool>& streamed) {
+  const std::size_t standard = ChunkBlocks(options);
+  if (options.chunkBlocks > 0 || map.blocks.empty()) return standard;
+  constexpr double kChunkCellBytes = 48.0 * (1 << 20);
+  double rowBytes = 0;
+  for (std::size_t c = 0; c < cells.size(); ++c)
+    if (streamed[c]) rowBytes += cells[c] * static_cast<double>(sizeof(OBS));
+  const double blockBytes = rowBytes * static_cast<double>(map.rows) / static_cast<double>(map.blocks.size());
+  const double fitting = blockBytes > 0 ? kChunkCellBytes / blockBytes : static_cast<double>(2 * standard);
+  return std::clamp(static_cast<std::size_t>(fitting), std::max<std::size_t>(1, standard / 2), 2 * standard);
+}
+
+}  // namespace
+
 ColumnStream::ColumnStream(const FileReader& file, CsvTable table, const CsvRowMap& map, std::vector<bool> streamed,
                            const CsvReadOptions& options)
     : file_(file),
@@ -9,11 +30,11 @@ ColumnStream::ColumnStream(const FileReader& file, CsvTable table, const CsvRowM
       map_(map),
       streamed_(std::move(streamed)),
       options_(options),
-      chunkBlocks_(ChunkBlocks(options)),
-      chunks_((map.blocks.size() + chunkBlocks_ - 1) / chunkBlocks_),
       chunk_(std::make_shared<Chunk>()) {
   for (const CsvField& field : table_.fields)
     cells_.push_back(field.kind == FieldKind::kString ? ObsCellsForWidth(field.declaredWidth) : 1);
+  chunkBlocks_ = StreamChunkBlocks(options_, map_, cells_, streamed_);
+  chunks_ = (map.blocks.size() + chunkBlocks_ - 1) / chunkBlocks_;
   if (chunks_ == 0) return;
   chunk_ = Shared(Parse(0));
   NoteFirstCells();

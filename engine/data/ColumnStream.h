@@ -78,8 +78,8 @@ class ColumnStream {
   std::vector<bool> streamed_;
   std::vector<int> cells_;  // per field
   CsvReadOptions options_;
-  std::size_t chunkBlocks_;
-  std::size_t chunks_;
+  std::size_t chunkBlocks_ = 0;
+  std::size_t chunks_ = 0;
   std::size_t current_ = 0;
   std::shared_ptr<Chunk> chunk_;
   std::vector<const OBS*> firstCells_;  // per field: the current chunk's first row, or null
