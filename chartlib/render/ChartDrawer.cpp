@@ -6,12 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <mutex>
 #include <nlohmann/json.hpp>
+#include <string_view>
 #include <thread>
 
 #include "chartlib/output/Base64.h"
@@ -34,14 +36,37 @@ bool IsSet(const char* variable) { return !Setting(variable, "").empty(); }
 // which saves loading and compiling Vega and Vega-Lite in every run. The
 // snapshot fits only the node that made it: a node or a script set from
 // outside runs the script itself.
+// The build's node flags (separated by spaces) go before the script or
+// snapshot; the snapshot was taken with them.
 std::vector<std::string> NodeCommand() {
-  std::string program = Setting("GGRAPH_NODE", GGRAPH_DRAWING_NODE);
+  std::vector<std::string> command{Setting("GGRAPH_NODE", GGRAPH_DRAWING_NODE)};
+  std::string_view flags = GGRAPH_DRAWING_NODE_FLAGS;
+  for (std::size_t at = 0; at < flags.size();) {
+    std::size_t end = std::min(flags.find(' ', at), flags.size());
+    if (end > at) command.emplace_back(flags.substr(at, end - at));
+    at = end + 1;
+  }
   std::filesystem::path snapshot = GGRAPH_DRAWING_SNAPSHOT;
   std::error_code error;
   if (!IsSet("GGRAPH_NODE") && !IsSet("GGRAPH_DRAWING_SCRIPT") && !snapshot.empty() &&
-      std::filesystem::exists(snapshot, error))
-    return {program, "--snapshot-blob", snapshot.string()};
-  return {program, Setting("GGRAPH_DRAWING_SCRIPT", GGRAPH_DRAWING_SCRIPT)};
+      std::filesystem::exists(snapshot, error)) {
+    command.insert(command.end(), {"--snapshot-blob", snapshot.string()});
+    return command;
+  }
+  command.push_back(Setting("GGRAPH_DRAWING_SCRIPT", GGRAPH_DRAWING_SCRIPT));
+  return command;
+}
+
+// The drawing reads and writes only its pipes: extra TLS certificates,
+// which node would load at every start (tens of milliseconds for a system
+// bundle), are left out of its environment.
+std::vector<char*> DrawingEnvironment() {
+  constexpr std::string_view kCertificates = "NODE_EXTRA_CA_CERTS=";
+  std::vector<char*> variables;
+  for (char** variable = environ; *variable; ++variable)
+    if (std::string_view(*variable).substr(0, kCertificates.size()) != kCertificates) variables.push_back(*variable);
+  variables.push_back(nullptr);
+  return variables;
 }
 
 struct PendingChart {
@@ -90,7 +115,8 @@ void ChartDrawer::Record::Start() {
   std::vector<char*> argv;
   for (std::string& word : command) argv.push_back(word.data());
   argv.push_back(nullptr);
-  int failed = posix_spawnp(&node, nodeProgram.c_str(), &actions, nullptr, argv.data(), environ);
+  std::vector<char*> environment = DrawingEnvironment();
+  int failed = posix_spawnp(&node, nodeProgram.c_str(), &actions, nullptr, argv.data(), environment.data());
   posix_spawn_file_actions_destroy(&actions);
   close(input[1]);
   close(output[1]);

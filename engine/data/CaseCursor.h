@@ -23,6 +23,8 @@ class CaseCursor {
     ++row_;
     if (stream_) stream_->MoveTo(static_cast<long>(row_));
   }
+  // The move when nothing is streamed: only the row is counted.
+  void CountNext() { ++row_; }
   void MoveToEnd() { row_ = data_.caseCount; }
   // The cells of a column in a row; null for a column that does not exist.
   // A column not read yet is read first.

@@ -81,13 +81,23 @@ inline const char* ScanPlainDecimal(const char* p, const char* end, PlainDecimal
   return p;
 }
 
-// The value, when one correctly rounded operation on exact doubles gives it.
-inline bool PlainDecimalValue(const PlainDecimal& d, double* value) {
+// Whether one correctly rounded operation on exact doubles gives the value.
+inline bool PlainDecimalFits(const PlainDecimal& d) {
+  return d.anyDigit && d.exact && d.mantissa <= (std::uint64_t{1} << 53) && d.exponent >= -22;
+}
+
+// The value of a decimal that fits.
+inline double FittingPlainDecimalValue(const PlainDecimal& d) {
   static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  if (!d.anyDigit || !d.exact || d.mantissa > (std::uint64_t{1} << 53) || d.exponent < -22) return false;
   double result = static_cast<double>(d.mantissa);
   if (d.exponent < 0) result /= kPowersOfTen[-d.exponent];
-  *value = d.negative ? -result : result;
+  return d.negative ? -result : result;
+}
+
+// The value, when the decimal fits.
+inline bool PlainDecimalValue(const PlainDecimal& d, double* value) {
+  if (!PlainDecimalFits(d)) return false;
+  *value = FittingPlainDecimalValue(d);
   return true;
 }

@@ -28,8 +28,11 @@ class ColumnStream {
   bool Streams(int column) const {
     return column >= 0 && column < static_cast<int>(streamed_.size()) && streamed_[static_cast<std::size_t>(column)];
   }
-  // Makes the chunk holding row current; rows come in file order.
-  void MoveTo(long row);
+  // Makes the chunk holding row current; rows come in file order. Inline:
+  // a pass moves once per case, and only a chunk's last row moves on.
+  void MoveTo(long row) {
+    if (row >= ChunkEnd()) MoveOn(row);
+  }
   // A streamed column's cells in a row of the current chunk; null otherwise.
   // Inline: a pass asks for it once per case and column.
   const OBS* Cell(int column, long row) const {
@@ -45,7 +48,7 @@ class ColumnStream {
   std::shared_ptr<const void> Hold(long row) const;
   // The first row after the current chunk, where a run of rows read in bulk
   // must end.
-  long ChunkEnd() const { return chunk_->firstRow + chunk_->columns.rows; }
+  long ChunkEnd() const { return chunkEnd_; }
   // Up to count cells of a streamed column from row first, in a held chunk:
   // sets *cells and returns how many rows follow there (0 when none).
   std::int64_t Cells(int column, std::int64_t first, std::int64_t count, const OBS** cells) const;
@@ -55,10 +58,18 @@ class ColumnStream {
     long firstRow = 0;
     CsvColumns columns;
   };
-  // Parses chunk `index` into the cells of a chunk no longer used, so that
-  // a pass does not ask the kernel for fresh pages chunk after chunk.
-  Chunk Parse(std::size_t index, Chunk spent) const;
-  void ParseNextAhead(Chunk spent);
+  // The cells of chunks no one holds any longer, for the chunks parsed
+  // next: a pass then does not ask the kernel for fresh (zeroed) pages chunk
+  // after chunk. Shared with the chunks, which may outlive the stream.
+  struct SpentCells {
+    std::mutex mutex;
+    std::vector<CsvColumns> cells;
+  };
+  std::shared_ptr<Chunk> Shared(Chunk chunk) const;
+  // Parses chunk `index`, into spent cells when there are any.
+  Chunk Parse(std::size_t index) const;
+  void ParseNextAhead();
+  void MoveOn(long row);
   void NoteFirstCells();
 
   const FileReader& file_;
@@ -67,12 +78,14 @@ class ColumnStream {
   std::vector<bool> streamed_;
   std::vector<int> cells_;  // per field
   CsvReadOptions options_;
-  std::size_t chunkBlocks_;
-  std::size_t chunks_;
+  std::size_t chunkBlocks_ = 0;
+  std::size_t chunks_ = 0;
   std::size_t current_ = 0;
   std::shared_ptr<Chunk> chunk_;
   std::vector<const OBS*> firstCells_;  // per field: the current chunk's first row, or null
+  long chunkEnd_ = 0;                   // the current chunk's first row after its last
   std::future<Chunk> next_;
+  std::shared_ptr<SpentCells> spent_ = std::make_shared<SpentCells>();
   // The chunks that were current, while some reader may hold them.
   mutable std::mutex heldMutex_;
   mutable std::vector<std::weak_ptr<const Chunk>> held_;

@@ -6,6 +6,8 @@
 
 #include "engine/data/CellParsers.h"
 #include "engine/data/CsvFieldScanner.h"
+#include "engine/data/CsvSeparators.h"
+#include "engine/data/ShortDecimal.h"
 #include "engine/data/Utf8Text.h"
 
 namespace {
@@ -53,6 +55,92 @@ bool HasNumericNullText(const CsvField& field) {
                      [&](const std::string& text) { return ParseNumberText(text, &value, &decimals); });
 }
 
+// What a block without quotes does with a cell of each column.
+enum class CellAction : char {
+  kSkip,         // a column not read
+  kSkipString,   // a string column not read: only its width is checked
+  kPlainNumber,  // a plain decimal, read in place
+  kPlainWhole,   // the same, without a decimal point
+  kOther,        // any other cell, read as text first
+};
+
+// What a block without quotes does with one column's cells.
+struct QuoteFreeColumn {
+  CellAction action;
+  int widest;  // a string not read: its longest value that needs no check
+  OBS* cells;  // the block's first row of a numeric column read; else null
+  ColumnStats* stats;
+};
+
+// A plain decimal of a plain column, [begin, end) being the whole cell and
+// textEnd the block's end, stored in *cell unless cell is null (only what
+// the cells show is wanted). False for any other cell.
+template <bool wholeOnly>
+[[gnu::always_inline]] inline bool ReadPlainCell(const QuoteFreeColumn& column, const char* begin, const char* end,
+                                                 const char* textEnd, OBS* cell) {
+  PlainDecimal decimal;
+  constexpr std::ptrdiff_t kShortCell = 9;  // a sign and eight characters
+  const bool plain = end - begin <= kShortCell && textEnd - begin >= kShortCell
+                         ? ReadShortDecimal<wholeOnly>(begin, end, &decimal)
+                         : ScanPlainDecimal(begin, end, &decimal) == end && PlainDecimalFits(decimal);
+  if (!plain || (wholeOnly && decimal.fraction > 0)) return false;
+  if (cell) cell->number = FittingPlainDecimalValue(decimal);
+  if (!wholeOnly) column.stats->maxDecimals = std::max(column.stats->maxDecimals, decimal.fraction);
+  column.stats->maxLength = std::max(column.stats->maxLength, static_cast<int>(end - begin));
+  return true;
+}
+
+// One cell of a block without quotes, [begin, end) its text; false once
+// the block is found faulty.
+template <class OtherCell>
+[[gnu::always_inline]] inline bool ReadQuoteFreeCell(const QuoteFreeColumn& column, int c, long r, const char* begin,
+                                                     const char* end, const char* textEnd, OtherCell& other) {
+  switch (column.action) {
+    case CellAction::kSkip:
+      return true;
+    case CellAction::kSkipString:
+      if (end - begin <= column.widest) return true;
+      break;
+    case CellAction::kPlainNumber:
+      if (ReadPlainCell<false>(column, begin, end, textEnd, column.cells ? column.cells + r : nullptr)) return true;
+      break;
+    case CellAction::kPlainWhole:
+      if (ReadPlainCell<true>(column, begin, end, textEnd, column.cells ? column.cells + r : nullptr)) return true;
+      break;
+    case CellAction::kOther:
+      break;
+  }
+  return other(c, r, std::string_view(begin, static_cast<std::size_t>(end - begin)));
+}
+
+// Reads the rows of a block without quote characters: every row one line,
+// every field ending at the next separator. other(c, r, text) reads the
+// cells this loop does not read itself, and is false once the block is found
+// faulty. False when a row has too few or too many fields.
+template <class OtherCell>
+bool ReadRowsWithoutQuotes(const char* begin, const char* end, long rows, char delimiter,
+                           const std::vector<QuoteFreeColumn>& columns, OtherCell&& other) {
+  const int last = static_cast<int>(columns.size()) - 1;
+  const QuoteFreeColumn* column = columns.data();
+  CsvSeparators separators(begin, end, delimiter);
+  const char* start = begin;
+  for (long r = 0; r < rows; ++r) {
+    for (int c = 0; c < last; ++c) {
+      const char* stop = separators.Next();
+      if (stop == end || *stop == '\n') return false;
+      if (!ReadQuoteFreeCell(column[c], c, r, start, stop, end, other)) return true;
+      start = stop + 1;
+    }
+    const char* stop = separators.Next();
+    if (stop != end && *stop != '\n') return false;
+    const char* fieldEnd = stop > start && stop[-1] == '\r' ? stop - 1 : stop;
+    if (!ReadQuoteFreeCell(column[last], last, r, start, fieldEnd, end, other)) return true;
+    if (stop == end) return r + 1 == rows;  // false: the text ended a row early
+    start = stop + 1;
+  }
+  return true;
+}
+
 class BlockParser {
  public:
   BlockParser(const CsvTable& table, const CsvBlock& block, long rows, const ColumnTargets& targets)
@@ -61,6 +149,17 @@ class BlockParser {
     result_.wideTexts.resize(table.fields.size());
     for (const CsvField& field : table.fields) numericNullTexts_.push_back(HasNumericNullText(field));
   }
+
+  // Parses a block that the map found without quote characters, where every
+  // row is one line and every field ends at the next separator. False, with
+  // nothing to go by in the result, when a row has too few or too many
+  // fields: Parse then finds the fault as it is found in any block.
+  bool ParseWithoutQuotes(const char* begin, const char* end) {
+    return ReadRowsWithoutQuotes(begin, end, rows_, table_.dialect.delimiter, QuoteFreeColumns(),
+                                 [this](int c, long r, std::string_view text) { return ReadOtherCell(c, r, text); });
+  }
+
+  CsvBlockResult Result() { return std::move(result_); }
 
   CsvBlockResult Parse(const char* begin, const char* end) {
     const CsvDialect& dialect = table_.dialect;
@@ -90,6 +189,42 @@ class BlockParser {
   }
 
  private:
+  std::vector<QuoteFreeColumn> QuoteFreeColumns() {
+    std::vector<QuoteFreeColumn> columns;
+    for (std::size_t c = 0; c < table_.fields.size(); ++c) {
+      const CsvField& field = table_.fields[c];
+      QuoteFreeColumn column{CellAction::kOther, 0, nullptr, &result_.stats[c]};
+      if (!targets_.columns[c]) {
+        column.action = field.kind == FieldKind::kString ? CellAction::kSkipString : CellAction::kSkip;
+        column.widest = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
+      } else if ((field.kind == FieldKind::kNumber || field.kind == FieldKind::kInteger) && !numericNullTexts_[c] &&
+                 field.numberForm.IsPlain()) {
+        column.action = field.kind == FieldKind::kInteger ? CellAction::kPlainWhole : CellAction::kPlainNumber;
+        if (targets_.values) column.cells = targets_.columns[c] + block_.firstRow;
+      }
+      columns.push_back(column);
+    }
+    return columns;
+  }
+
+  // A cell of a block without quotes that is no plain number of a plain
+  // column: false once the block is found faulty.
+  [[gnu::noinline]] bool ReadOtherCell(int c, long r, std::string_view text) {
+    if (targets_.columns[static_cast<std::size_t>(c)])
+      Store(c, r, text, block_.firstLine + r);
+    else
+      CheckSkippedWidth(c, text, block_.firstLine + r);
+    return !result_.fault;
+  }
+
+  // A string too wide for its column makes the file unusable even where the
+  // column is not read.
+  void CheckSkippedWidth(int c, std::string_view text, long line) {
+    const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
+    int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
+    if (static_cast<int>(text.size()) > limit && !IsNullText(field, text)) TooWideFault(field, c, text, line);
+  }
+
   // A column not being read: only its field boundaries are found, and a
   // string too wide for its column still makes the file unusable, as it
   // would when the column is read.
@@ -100,10 +235,7 @@ class BlockParser {
       Fault(scanner.ErrorLine(), c + 1, scanner.Error());
       return stop;
     }
-    const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
-    int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
-    if (field.kind == FieldKind::kString && static_cast<int>(text.size()) > limit && !IsNullText(field, text))
-      TooWideFault(field, c, text, line);
+    if (table_.fields[static_cast<std::size_t>(c)].kind == FieldKind::kString) CheckSkippedWidth(c, text, line);
     return stop;
   }
 
@@ -236,5 +368,9 @@ void ColumnStats::Merge(const ColumnStats& later) {
 
 CsvBlockResult ParseCsvBlock(const CsvTable& table, const char* begin, const char* end, const CsvBlock& block,
                              long rows, const ColumnTargets& targets) {
+  if (!block.quoted) {
+    BlockParser withoutQuotes(table, block, rows, targets);
+    if (withoutQuotes.ParseWithoutQuotes(begin, end)) return withoutQuotes.Result();
+  }
   return BlockParser(table, block, rows, targets).Parse(begin, end);
 }

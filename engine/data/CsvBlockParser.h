@@ -46,6 +46,9 @@ struct CsvBlockResult {
 struct ColumnTargets {
   std::vector<OBS*> columns;
   std::vector<int> cells;
+  // False when only what the cells show (their stats) is wanted: plain
+  // numbers are then checked but not stored.
+  bool values = true;
 };
 
 // Parses the rows of one block, [begin, end) being its text, straight into

@@ -31,7 +31,7 @@ bool MapUnquoted(const std::vector<BlockCounts>& counted, std::size_t dataStart,
       start = nominal + counted[k].counts.firstNewline + 1;
       before += 1;
     }
-    if (start != kNone && start < dataEnd) map.blocks.push_back(CsvBlock{start, 0, before, firstLine + before});
+    if (start != kNone && start < dataEnd) map.blocks.push_back(CsvBlock{start, 0, before, firstLine + before, false});
     newlines += static_cast<long>(counted[k].counts.newlines);
   }
   map.rows = dataEnd > dataStart ? newlines + 1 : 0;
@@ -46,7 +46,7 @@ void MapQuoted(const FileReader& file, std::size_t dataStart, std::size_t dataEn
   bool inQuote = false;
   long row = 0, line = firstLine;
   std::size_t nextBoundary = dataStart + blockSize;
-  map.blocks.push_back(CsvBlock{dataStart, 0, 0, firstLine});
+  map.blocks.push_back(CsvBlock{dataStart, 0, 0, firstLine, false});
   for (std::size_t offset = dataStart; offset < dataEnd; offset += blockSize) {
     std::size_t size = std::min(blockSize, dataEnd - offset);
     if (!file.Read(offset, size, buffer)) {
@@ -57,13 +57,14 @@ void MapQuoted(const FileReader& file, std::size_t dataStart, std::size_t dataEn
       char c = buffer[i];
       if (c == quote) {
         inQuote = !inQuote;
+        map.blocks.back().quoted = true;
       } else if (c == '\n') {
         ++line;
         if (inQuote) continue;
         ++row;
         std::size_t start = offset + i + 1;
         if (start >= nextBoundary && start < dataEnd) {
-          map.blocks.push_back(CsvBlock{start, 0, row, line});
+          map.blocks.push_back(CsvBlock{start, 0, row, line, false});
           nextBoundary = start + blockSize;
         }
       }

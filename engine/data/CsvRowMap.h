@@ -11,6 +11,7 @@ struct CsvBlock {
   std::size_t end = 0;
   long firstRow = 0;   // counted from 0
   long firstLine = 0;  // the file's line number of the first row
+  bool quoted = true;  // false: the map found no quote character in it
 };
 
 // The data rows of a CSV file cut into blocks that can be parsed apart: the

@@ -63,13 +63,14 @@ bool ReadCsvTable(const FileReader& file, const CsvTable& table, const CsvHeader
 
 bool ReadCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowMap& map,
                     const std::vector<bool>& wanted, const CsvReadOptions& options, CsvColumns* out,
-                    DataProblems& problems) {
+                    DataProblems& problems, bool values) {
   const int workers = Workers(options);
   const std::size_t fields = table.fields.size();
   out->rows = map.rows;
   out->columns.resize(fields);
   out->read = wanted;
   ColumnTargets targets;
+  targets.values = values;
   for (std::size_t c = 0; c < fields; ++c) {
     targets.cells.push_back(CellsFor(table.fields[c]));
     const auto cells = static_cast<std::size_t>(map.rows * targets.cells[c]);

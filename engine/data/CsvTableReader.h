@@ -53,5 +53,6 @@ bool MapCsvTable(const FileReader& file, const CsvTable& table, const CsvHeader&
 // rows; the others are only scanned. As ReadCsvTable otherwise. A column of
 // out that is large enough already is filled again instead of new pages
 // being asked for (a pass in chunks): it may then hold more cells than rows.
+// Without values only the stats are sure: numbers may not be stored.
 bool ReadCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowMap& map, const std::vector<bool>& wanted,
-                    const CsvReadOptions& options, CsvColumns* out, DataProblems& problems);
+                    const CsvReadOptions& options, CsvColumns* out, DataProblems& problems, bool values = true);

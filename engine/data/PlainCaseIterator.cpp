@@ -8,7 +8,7 @@ int PlainCaseIterator::NextCase() {
   // Most moves over kept columns only count the row: the rest is out of
   // line, so that this stays a leaf call in the module's case loop.
   if (cursor_.Streams() || IsReportRow(cursor_.Row() + 1)) return MoveAndReport();
-  cursor_.MoveToNext();
+  cursor_.CountNext();
   return 1;
 }
 

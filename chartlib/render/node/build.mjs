@@ -2,7 +2,8 @@
 // into one CommonJS file (esbuild), then takes a V8 startup snapshot of it
 // with the packages loaded and warmed up. node starts from the snapshot in
 // a fraction of the time that loading the packages' modules takes.
-//   node build.mjs OUT_FOLDER   writes OUT_FOLDER/draw.cjs and OUT_FOLDER/draw.blob
+//   node build.mjs OUT_FOLDER [NODE_FLAGS...]   writes OUT_FOLDER/draw.cjs and OUT_FOLDER/draw.blob
+// The snapshot is taken with NODE_FLAGS (V8's flags), and must be run with them.
 // The snapshot fits only the node binary that made it: the build makes it
 // again when node changes.
 import { execFileSync } from 'node:child_process';
@@ -49,4 +50,5 @@ await esbuild.build({
   supported: { 'dynamic-import': false },
   logLevel: 'warning',
 });
-execFileSync(process.execPath, ['--snapshot-blob', blob, '--build-snapshot', bundle], { stdio: 'inherit' });
+const nodeFlags = process.argv.slice(3);
+execFileSync(process.execPath, [...nodeFlags, '--snapshot-blob', blob, '--build-snapshot', bundle], { stdio: 'inherit' });
