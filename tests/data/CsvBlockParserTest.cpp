@@ -111,8 +111,9 @@ TEST(CsvBlockParser, BlocksWithoutQuotesReadAsBlocksWithQuotes) {
     }
     ++clean;
     for (std::size_t c = 0; c < fields; ++c)
-      ASSERT_EQ(0, std::memcmp(fast.cells[c].data(), general.cells[c].data(), fast.cells[c].size() * sizeof(OBS)))
-          << "column " << c << " of\n" << text;
+      if (!fast.cells[c].empty())
+        ASSERT_EQ(0, std::memcmp(fast.cells[c].data(), general.cells[c].data(), fast.cells[c].size() * sizeof(OBS)))
+            << "column " << c << " of\n" << text;
   }
   // Both kinds of block were seen often.
   EXPECT_GT(faults, 300);
