@@ -120,6 +120,7 @@ template <class OtherCell>
 template <class OtherCell>
 bool ReadRowsWithoutQuotes(const char* begin, const char* end, long rows, char delimiter,
                            const std::vector<QuoteFreeColumn>& columns, OtherCell&& other) {
+  if (columns.empty()) return false;  // a table without fields: the general way
   const int last = static_cast<int>(columns.size()) - 1;
   const QuoteFreeColumn* column = columns.data();
   CsvSeparators separators(begin, end, delimiter);
