@@ -22,6 +22,9 @@ std::string QuotedStart(std::string_view text) {
   return std::string(text.substr(0, end)) + "...";
 }
 
+// The longest value a string column may hold.
+int WidestValue(const CsvField& field) { return field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth; }
+
 bool IsNullText(const CsvField& field, std::string_view text) {
   return std::find(field.nullTexts.begin(), field.nullTexts.end(), text) != field.nullTexts.end();
 }
@@ -197,7 +200,7 @@ class BlockParser {
       QuoteFreeColumn column{CellAction::kOther, 0, nullptr, &result_.stats[c]};
       if (!targets_.columns[c]) {
         column.action = field.kind == FieldKind::kString ? CellAction::kSkipString : CellAction::kSkip;
-        column.widest = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
+        column.widest = WidestValue(field);
       } else if ((field.kind == FieldKind::kNumber || field.kind == FieldKind::kInteger) && !numericNullTexts_[c] &&
                  field.numberForm.IsPlain()) {
         column.action = field.kind == FieldKind::kInteger ? CellAction::kPlainWhole : CellAction::kPlainNumber;
@@ -222,8 +225,8 @@ class BlockParser {
   // column is not read.
   void CheckSkippedWidth(int c, std::string_view text, long line) {
     const CsvField& field = table_.fields[static_cast<std::size_t>(c)];
-    int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
-    if (static_cast<int>(text.size()) > limit && !IsNullText(field, text)) TooWideFault(field, c, text, line);
+    if (static_cast<int>(text.size()) > WidestValue(field) && !IsNullText(field, text))
+      TooWideFault(field, c, text, line);
   }
 
   // A column not being read: only its field boundaries are found, and a
@@ -300,8 +303,7 @@ class BlockParser {
     if (!text.empty() && IsNullText(field, text)) text = {};
     if (std::string problem = NotUtf8Problem(text); !problem.empty()) return Fault(line, c + 1, problem);
     int length = static_cast<int>(text.size());
-    int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
-    if (length > limit) {
+    if (length > WidestValue(field)) {
       TooWideFault(field, c, text, line);
       return;
     }
@@ -317,7 +319,7 @@ class BlockParser {
   }
 
   void TooWideFault(const CsvField& field, int c, std::string_view text, long line) {
-    int limit = field.declaredWidth > 0 ? field.declaredWidth : kMaxStringWidth;
+    const int limit = WidestValue(field);
     Fault(line, c + 1,
           "the value '" + QuotedStart(text) + "' is " + std::to_string(text.size()) + " bytes long, longer than " +
               (field.declaredWidth > 0 ? "the width " : "the widest string value, ") + std::to_string(limit) +

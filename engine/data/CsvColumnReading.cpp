@@ -75,7 +75,7 @@ bool ScanCsvColumns(const FileReader& file, const CsvTable& table, const CsvRowM
   CsvColumns chunk;  // its columns serve every chunk
   for (std::size_t first = 0; first < map.blocks.size(); first += step) {
     CsvRowMap range = BlockRange(map, first, std::min(first + step, map.blocks.size()));
-    if (!ReadCsvColumns(file, table, range, wanted, options, &chunk, problems, false)) return false;
+    if (!ReadCsvColumns(file, table, range, wanted, options, &chunk, problems, /*values=*/false)) return false;
     for (std::size_t c = 0; c < fields; ++c) out->stats[c].Merge(chunk.stats[c]);
   }
   for (std::size_t c = 0; c < fields; ++c) {
